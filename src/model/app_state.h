@@ -1,0 +1,25 @@
+// The one application-state object: the current wall, settings, folders and mode flags.
+#pragma once
+
+#include "colours/layers.h"
+#include "model/wall.h"
+
+#include <string>
+
+namespace murcad {
+
+/// What the user is doing with the mouse on the drawing.
+enum class EditMode { None = 0, InsertHorizontal = 1, InsertVertical = 2, DeleteSection = 3 };
+
+/// Process-wide state every part of the program reads: exactly one current wall.
+struct AppState {
+    Wall wall;
+    LayerSettings layers = makeDefaultLayerSettings();
+    std::string HostFolder;    ///< folder of the executables (templates live here)
+    std::string ProfileFolder; ///< folder of the settings file (the user's home)
+    EditMode editMode = EditMode::None;
+    int OffsetSide = 1; ///< 1 left border, 0 right border
+    int ReportFlag = 0; ///< 0 take-off of the current wall, else of the DXF batch
+};
+
+} // namespace murcad

@@ -1,0 +1,37 @@
+// Reading a wall data file (.PAR) with its companion (.wpx) into the wall model.
+#pragma once
+
+#include "model/load_error.h"
+#include "model/wall.h"
+
+#include <string>
+
+namespace murcad {
+
+/// Result of loadWall.
+enum class LoadOutcome {
+    Loaded,      ///< the wall was replaced by the file's wall (LoadStatus 0)
+    BandElement, ///< the file describes a band element: LoadStatus -2, nothing else changed
+    Failed,      ///< the file could not be read: the wall is exactly as it was; see error
+};
+
+struct LoadResult {
+    LoadOutcome outcome = LoadOutcome::Failed;
+    LoadError error;     ///< set when outcome is Failed
+    bool fromCompanion = false; ///< the whole model came from a current companion file
+    bool ok() const { return outcome == LoadOutcome::Loaded; }
+};
+
+/// The one way a wall is read. Reads the wall data file at path, or its companion when that
+/// is current, into a staging copy of wall and takes it only on success. Settings that are
+/// not in the files (lap factor, tie diameter, extra option) carry over from wall unless the
+/// companion stores them. On success wall.WallFile becomes path.
+LoadResult loadWall(const std::string &path, Wall &wall);
+
+/// The companion path of a wall data file: the last three characters replaced by "wpx".
+std::string companionPath(const std::string &wallPath);
+
+/// Text shown for a load failure, e.g. for a message box or stderr.
+std::string describeLoadError(const LoadError &e);
+
+} // namespace murcad
