@@ -37,6 +37,14 @@ public:
                             std::string_view text, int layer) = 0;
     /// Circle in pixels, in the colour of the layer.
     virtual void screenCircle(float cx, float cy, float radiusPx, int layer) = 0;
+    /// Line in pixels, in the colour of the layer (ticks and marks sized in pixels).
+    virtual void screenLine(float px1, float py1, float px2, float py2, int layer) {
+        (void)px1, (void)py1, (void)px2, (void)py2, (void)layer;
+    }
+    /// Twips per screen pixel (PixelTwips), used by the fitting estimate of dimension figures.
+    virtual int pixelTwips() const { return 15; }
+    /// Clears the screen before a new sheet is drawn (nothing to do on a DXF writer).
+    virtual void clear() {}
 
     // --- DXF side: DXF units ------------------------------------------------------------
     /// World x to DXF units (DxfX); world y (DxfY).

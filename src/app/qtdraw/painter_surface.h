@@ -1,0 +1,57 @@
+// The Qt painter drawing surface: draws the sheet with a QPainter on a widget, image, SVG or PDF.
+#pragma once
+
+#include "colours/layers.h"
+#include "draw/surface.h"
+#include "geometry/view.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+
+namespace murcad {
+
+/// A screen surface over any QPainter. World points are turned into pixels with the view
+/// window (its BoxWidthPx/BoxHeightPx must be the size of the painted area); each layer is
+/// painted in its screen colour; texts use a sans-serif font of the asked pixel height.
+///
+/// Use: `QPainter p(&image); PainterSurface s(p, view, layers); redraw(s, wall);`
+/// The painter, view and layers must outlive the surface; the surface keeps no other state.
+class PainterSurface : public Surface {
+public:
+    PainterSurface(QPainter &painter, const ViewWindow &view, const LayerSettings &layers);
+
+    bool isDxf() const override { return false; }
+    void drawLine(float x1, float y1, float x2, float y2, int layer, int lineStyle) override;
+
+    float screenX(float x) const override { return view_.screenX(x); }
+    float screenY(float y) const override { return view_.screenY(y); }
+    float viewScale() const override { return view_.ViewScale; }
+    void screenText(int px, int py, int heightPx, int widthPx, int angleDeg,
+                    std::string_view text, int layer) override;
+    void screenCircle(float cx, float cy, float radiusPx, int layer) override;
+    void screenLine(float px1, float py1, float px2, float py2, int layer) override;
+    /// Fills the whole painted area with the background colour.
+    void clear() override;
+
+    // The DXF side is never used on a screen surface.
+    float dxfX(float) const override { return 0; }
+    float dxfY(float) const override { return 0; }
+    float dxfScale() const override { return 0; }
+    void dxfLine(float, float, float, float, int, int) override {}
+    void dxfCircle(float, float, float, int) override {}
+    void dxfText(float, float, std::string_view, int, float, float, int) override {}
+
+    /// Background colour: white with LightBackground set, black otherwise.
+    static QColor backgroundColour(const LayerSettings &layers);
+    /// The screen colour of a layer index (black outside 0..11).
+    QColor layerColour(int layer) const;
+
+private:
+    QPainter &painter_;
+    const ViewWindow &view_;
+    const LayerSettings &layers_;
+    QFont font_;
+};
+
+} // namespace murcad
