@@ -10,7 +10,9 @@ namespace murcad {
 
 namespace {
 
-int signOf(double v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
+int signOf(double v) {
+    return v > 0 ? 1 : (v < 0 ? -1 : 0);
+}
 
 /// Builds the 12 points of the tie. With mendBendAtB false the bend round bar b is placed as
 /// the take-off has always measured it (inside bar b, its ends crossed); the measured length
@@ -80,14 +82,16 @@ float roundToFive(float value) {
     // Work in whole hundredths of a cm so that the thresholds fall exactly where the decimal
     // figures say (122.5 is 12.25 tens of cm, remainder 25 hundredths: rounded down).
     double hundredths = roundHalfEven(static_cast<double>(value) * 100.0);
-    double tens = std::floor(hundredths / 1000.0);           // whole part of value / 10
-    double rest = hundredths - tens * 1000.0;                // 0 .. 999 thousandths of 10 cm
-    double h = roundHalfEven(rest / 10.0);                   // 0 .. 100
+    double tens = std::floor(hundredths / 1000.0); // whole part of value / 10
+    double rest = hundredths - tens * 1000.0;      // 0 .. 999 thousandths of 10 cm
+    double h = roundHalfEven(rest / 10.0);         // 0 .. 100
     double add = h <= 25 ? 0.0 : (h <= 75 ? 0.5 : 1.0);
     return static_cast<float>((tens + add) * 10.0);
 }
 
-TieWire tieShape(Point a, Point b) { return {tiePoints(a, b, true)}; }
+TieWire tieShape(Point a, Point b) {
+    return {tiePoints(a, b, true)};
+}
 
 float tieLength(Point a, Point b) {
     std::array<Point, 12> p = tiePoints(a, b, false);

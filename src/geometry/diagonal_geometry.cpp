@@ -14,11 +14,15 @@ bool near(Point a, Point b) {
     return std::fabs(a.x - b.x) < 0.0001f && std::fabs(a.y - b.y) < 0.0001f;
 }
 
-bool finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+bool finite(Point p) {
+    return std::isfinite(p.x) && std::isfinite(p.y);
+}
 
 } // namespace
 
-double degToRad(double degrees) { return degrees * 0.0174532925199433; }
+double degToRad(double degrees) {
+    return degrees * 0.0174532925199433;
+}
 
 int turnDirection(Point p0, Point p1, Point p2) {
     double dx1 = p1.x - p0.x, dy1 = p1.y - p0.y;

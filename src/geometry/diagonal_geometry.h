@@ -23,11 +23,10 @@ enum class IntersectionStatus : int {
 /// Result of lineIntersection.
 struct LineHit {
     IntersectionStatus status = IntersectionStatus::Parallel;
-    Point point;                ///< meaningful when hasPoint()
-    Point secondPoint{-1, -1};  ///< set only for nearly parallel lines whose ends lie apart
+    Point point;               ///< meaningful when hasPoint()
+    Point secondPoint{-1, -1}; ///< set only for nearly parallel lines whose ends lie apart
     bool hasPoint() const {
-        return status != IntersectionStatus::Parallel &&
-               status != IntersectionStatus::Overlapping;
+        return status != IntersectionStatus::Parallel && status != IntersectionStatus::Overlapping;
     }
 };
 

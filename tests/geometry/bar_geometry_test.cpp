@@ -20,8 +20,8 @@ float polylineLength(const TieWire &w) {
 TEST(RoundToFive, RoundsRemainderBelowTenCentimetres) {
     struct Case {
         float in, out;
-    } cases[] = {{122.5f, 120}, {123, 125}, {127.6f, 130}, {100, 100}, {97.5f, 95},
-                 {122, 120},    {122.6f, 125}, {127.5f, 125}, {0, 0}, {4.9f, 5}, {2.5f, 0}};
+    } cases[] = {{122.5f, 120}, {123, 125},    {127.6f, 130}, {100, 100}, {97.5f, 95}, {122, 120},
+                 {122.6f, 125}, {127.5f, 125}, {0, 0},        {4.9f, 5},  {2.5f, 0}};
     for (const Case &c : cases)
         EXPECT_FLOAT_EQ(roundToFive(c.in), c.out) << "value " << c.in;
 }

@@ -102,7 +102,9 @@ TEST(LineAngle, QuadrantsAndAxes) {
     EXPECT_FLOAT_EQ(lineAngle({0, 0}, {2, 1}), 26.57f);
 }
 
-TEST(DegToRad, MatchesTheConstant) { EXPECT_DOUBLE_EQ(degToRad(180), 3.14159265358979400); }
+TEST(DegToRad, MatchesTheConstant) {
+    EXPECT_DOUBLE_EQ(degToRad(180), 3.14159265358979400);
+}
 
 TEST(DiagonalGeometry, WorkedExample) {
     DiagonalBars d = diagonalGeometry(diagonalWall(), 0, 0);
