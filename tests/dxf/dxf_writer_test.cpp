@@ -1,0 +1,165 @@
+// Tests of the DXF tag writer, the number format, the entity writers and the DXF surface.
+#include "dxf/cp1252.h"
+#include "dxf/dxf_entities.h"
+#include "dxf/dxf_surface.h"
+#include "dxf/dxf_tags.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <locale>
+#include <string>
+
+using namespace murcad;
+
+namespace {
+
+// Joins lines with CR LF, each line ended.
+std::string lines(std::initializer_list<const char *> ls) {
+    std::string s;
+    for (const char *l : ls) {
+        s += l;
+        s += "\r\n";
+    }
+    return s;
+}
+
+std::string fmt(double v, int decimals = 6) {
+    char buf[64];
+    return std::string(formatDxfNumber(v, decimals, buf));
+}
+
+} // namespace
+
+TEST(DxfNumber, FixedDecimalsWithPoint) {
+    EXPECT_EQ(fmt(4.0), "4.000000");
+    EXPECT_EQ(fmt(-12.3456789), "-12.345679");
+    EXPECT_EQ(fmt(0.2, 2), "0.20");
+    EXPECT_EQ(fmt(123456.75), "123456.750000");
+    EXPECT_EQ(fmt(0.0), "0.000000");
+}
+
+TEST(DxfNumber, TinyNegativeIsPlainZeroAndNonFiniteIsZero) {
+    EXPECT_EQ(fmt(-1e-9), "0.000000");
+    EXPECT_EQ(fmt(-0.0), "0.000000");
+    EXPECT_EQ(fmt(-0.004, 2), "0.00");
+    EXPECT_EQ(fmt(std::nan("")), "0.000000");
+    EXPECT_EQ(fmt(INFINITY), "0.000000");
+    DxfTagWriter w;
+    w.tagNumber(10, NAN);
+    w.tagNumber(20, 1.0);
+    EXPECT_EQ(w.nonFiniteValues(), 1);
+}
+
+TEST(DxfNumber, PointWhateverTheDecimalSeparatorOfTheMachine) {
+    // A C locale whose decimal separator is a comma, built on the spot so no installed
+    // locale is needed; the process's global C++ and C locales are left alone.
+    struct CommaPunct : std::numpunct<char> {
+        char do_decimal_point() const override { return ','; }
+    };
+    std::locale previous = std::locale::global(std::locale(std::locale::classic(), new CommaPunct));
+    DxfTagWriter w;
+    w.tagNumber(10, 1.5);
+    std::locale::global(previous);
+    EXPECT_EQ(w.text(), lines({" 10", "1.500000"}));
+}
+
+TEST(DxfTags, GroupCodesRightAlignedInThreeCharacters) {
+    DxfTagWriter w;
+    w.code(0);
+    w.code(10);
+    w.code(100);
+    w.code(1071);
+    w.tagInt(72, 1);
+    w.tagInt(62, -7);
+    EXPECT_EQ(w.text(), lines({"  0", " 10", "100", "1071", " 72", "1", " 62", "-7"}));
+}
+
+TEST(DxfEntities, LineWithoutAndWithLinetype) {
+    DxfTagWriter w;
+    writeDxfLine(w, 4, 2, -1.5f, 0, "BORDO", 0);
+    EXPECT_EQ(w.text(), lines({"LINE", "  8", "BORDO", " 10", "4.000000", " 20", "2.000000",
+                               " 30", "0.0", " 11", "-1.500000", " 21", "0.000000", " 31", "0.0",
+                               "  0"}));
+    const char *names[] = {"", "DASHED", "CONTINUOUS", "DASHDOT"};
+    for (int style = 1; style <= 3; ++style) {
+        DxfTagWriter s;
+        writeDxfLine(s, 0, 0, 1, 1, "QUOTE", style);
+        EXPECT_TRUE(s.text().starts_with(lines({"LINE", "  8", "QUOTE", "  6", names[style], " 10"})))
+            << style;
+    }
+    DxfTagWriter odd;
+    writeDxfLine(odd, 0, 0, 1, 1, "QUOTE", 7); // unknown styles take the layer's linetype
+    EXPECT_EQ(odd.text().find("  6\r\n"), std::string::npos);
+}
+
+TEST(DxfEntities, Circle) {
+    DxfTagWriter w;
+    writeDxfCircle(w, 1.25f, -2, 0.04f, "FERRI");
+    EXPECT_EQ(w.text(), lines({"CIRCLE", "  8", "FERRI", " 10", "1.250000", " 20", "-2.000000",
+                               " 30", "0.0", " 40", "0.040000", "  0"}));
+}
+
+TEST(DxfEntities, TextFirstPointMovedLeftAndDown) {
+    DxfTagWriter w;
+    writeDxfText(w, 1, 1, "SEZIONE A-A", "TESTO_TITOLI", 90, 0.24f, 1);
+    EXPECT_EQ(w.text(), lines({"TEXT", "  8", "TESTO_TITOLI", " 10", "0.790000", " 20",
+                               "0.880000", " 30", "0.0", " 40", "0.24", "  1", "SEZIONE A-A",
+                               " 50", "90.000000", " 72", "1", " 11", "1.000000", " 21",
+                               "1.000000", " 31", "0.0", " 73", "  2", "  0"}));
+}
+
+TEST(DxfSurface, WorldPointsScaledAndShifted) {
+    DxfTagWriter w;
+    LayerSettings layers = makeDefaultLayerSettings();
+    DxfSurface s(w, layers);
+    s.transform = {0.04f, 0, 0};
+    s.drawLine(100, 50, 0, 0, SEZIONI, ByLayer);
+    EXPECT_EQ(w.text(), lines({"LINE", "  8", "SEZIONI", " 10", "4.000000", " 20", "2.000000",
+                               " 30", "0.0", " 11", "0.000000", " 21", "0.000000", " 31", "0.0",
+                               "  0"}));
+    s.transform.DxfOffsetX = 1000;
+    s.transform.DxfOffsetY = -50;
+    EXPECT_FLOAT_EQ(s.dxfX(0), 40);
+    EXPECT_FLOAT_EQ(s.dxfY(50), 0);
+    EXPECT_FLOAT_EQ(s.dxfScale(), 0.04f);
+    EXPECT_TRUE(s.isDxf());
+}
+
+TEST(DxfSurface, LayerNamesFromSettingsAndScreenSideInert) {
+    DxfTagWriter w;
+    LayerSettings layers = makeDefaultLayerSettings();
+    layers.LayerName[FERRI] = "Armature principali";
+    DxfSurface s(w, layers);
+    s.dxfCircle(0, 0, 1, FERRI);
+    s.screenText(1, 2, 3, 4, 5, "x", 6);
+    s.screenCircle(1, 2, 3, 4);
+    EXPECT_EQ(s.screenX(10), 0.0f);
+    EXPECT_EQ(s.viewScale(), 0.0f);
+    EXPECT_TRUE(w.text().starts_with(lines({"CIRCLE", "  8", "Armature principali", " 10"})));
+    EXPECT_EQ(w.text().size(), lines({"CIRCLE", "  8", "Armature principali", " 10", "0.000000",
+                                      " 20", "0.000000", " 30", "0.0", " 40", "1.000000", "  0"})
+                                   .size());
+}
+
+TEST(DxfSurface, TextsWrittenAsWindows1252OnOneLine) {
+    DxfTagWriter w;
+    LayerSettings layers = makeDefaultLayerSettings();
+    DxfSurface s(w, layers);
+    s.dxfText(0, 0, "Quantità 2%%c12 €\nriga", TESTO_FERRI, 0, 0.2f, 0);
+    std::string expected = "Quantit\xE0 2%%c12 \x80 riga\r\n";
+    EXPECT_NE(w.text().find("  1\r\n" + expected), std::string::npos) << w.text();
+}
+
+TEST(Cp1252, ConversionRules) {
+    EXPECT_EQ(utf8ToCp1252("abc"), "abc");
+    EXPECT_EQ(utf8ToCp1252("è€Ø"), "\xE8\x80\xD8");
+    EXPECT_EQ(utf8ToCp1252("Ω"), "?");              // no such letter in the code page
+    EXPECT_EQ(utf8ToCp1252("\xE8 old"), "\xE8 old"); // not UTF-8: already single-byte
+    EXPECT_EQ(utf8ToCp1252("a\tb\r\nc"), "a b  c");
+    EXPECT_TRUE(fitsCp1252Line("TESTO_QUOTE è"));
+    EXPECT_FALSE(fitsCp1252Line("Ω"));
+    EXPECT_FALSE(fitsCp1252Line("a\nb"));
+    EXPECT_FALSE(fitsCp1252Line("\xC2\x85")); // C1 control character NEL
+}
