@@ -1,6 +1,10 @@
 // The sheet layout: horizontal sections stacked on the left, the elevation, vertical sections.
 #include "drawings/sheet.h"
 
+#include "drawings/elevation.h"
+#include "drawings/horizontal_section.h"
+#include "drawings/vertical_section.h"
+
 #include <algorithm>
 
 namespace murcad {
@@ -18,15 +22,22 @@ SheetResult redraw(Surface &surface, const Wall &wall) {
     surface.clear();
     float sectionWidthMax = 0;
     const int n = wall.storeyCount();
-    for (const HorizSection &h : wall.HorizSections) {
-        if (h.StoreyIndex >= 0 && h.StoreyIndex < n)
-            sectionWidthMax = std::max(sectionWidthMax, wall.Storeys[h.StoreyIndex].Length);
+    const int hn = std::min(wall.horizSectionCount(), kMaxHorizSections);
+    for (int i = 0; i < hn; ++i) {
+        drawHorizontalSection(surface, wall, i);
+        int k = wall.HorizSections[i].StoreyIndex;
+        if (k >= 0 && k < n)
+            sectionWidthMax = std::max(sectionWidthMax, wall.Storeys[k].Length);
     }
     r.SheetX = elevationAxisX(sectionWidthMax);
     r.ElevationX = r.SheetX;
+    drawElevation(surface, wall, r.SheetX);
     r.SheetX = sectionWidthMax / 2 + r.SheetX + 160;
-    for (int j = 0; j < wall.vertSectionCount(); ++j)
+    const int vn = std::min(wall.vertSectionCount(), kMaxVertSections);
+    for (int j = 0; j < vn; ++j) {
+        drawVerticalSection(surface, wall, j, r.SheetX);
         r.SheetX = 2 * wall.Thickness + r.SheetX + 130;
+    }
     return r;
 }
 
