@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 namespace murcad {
 
@@ -77,26 +79,52 @@ float parseNumber(std::string_view s) {
 }
 
 std::string formatNumber(double value, int decimals) {
-    if (decimals < 1) {
-        double r = roundHalfEven(value);
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%.0f", r == 0.0 ? 0.0 : r);
-        return buf;
+    if (!std::isfinite(value))
+        return "0";
+    if (decimals < 0)
+        decimals = 0;
+    if (decimals > 15)
+        decimals = 15;
+    // Round in decimal, as a number format does: the value is first taken to 15 significant
+    // digits, then rounded at the wanted decimal with halves away from zero (2.5 gives "3",
+    // 12.25 with one decimal gives "12.3").
+    char sci[64];
+    std::snprintf(sci, sizeof sci, "%.14e", std::fabs(value));
+    std::string digits;
+    const char *p = sci;
+    for (; *p && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9')
+            digits += *p;
+    int exponent = std::atoi(p + 1);
+    // value = 0.digits × 10^(exponent + 1); keep the digits before the rounding position.
+    int keep = exponent + 1 + decimals;
+    std::string kept;
+    if (keep >= 0) {
+        kept = digits.substr(0, std::min<std::size_t>(keep, digits.size()));
+        kept.append(keep > static_cast<int>(digits.size()) ? keep - digits.size() : 0, '0');
+        bool roundUp = keep < static_cast<int>(digits.size()) && digits[keep] >= '5';
+        if (roundUp) {
+            int i = static_cast<int>(kept.size()) - 1;
+            while (i >= 0 && kept[i] == '9')
+                kept[i--] = '0';
+            if (i >= 0)
+                ++kept[i];
+            else
+                kept.insert(kept.begin(), '1');
+        }
     }
-    if (decimals > 20)
-        decimals = 20;
-    // to_chars never looks at the locale: the point is always the separator.
-    char buf[128];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    std::string out(buf, res.ptr);
-    // "-0.00" reads as zero: drop the sign as a number format does.
-    bool allZero = true;
-    for (char c : out)
-        if (c >= '1' && c <= '9')
-            allZero = false;
-    if (allZero && !out.empty() && out[0] == '-')
-        out.erase(0, 1);
-    return out;
+    // kept holds the rounded value × 10^decimals as digits.
+    if (static_cast<int>(kept.size()) <= decimals)
+        kept.insert(0, decimals + 1 - kept.size(), '0');
+    std::string whole = kept.substr(0, kept.size() - decimals);
+    std::string frac = kept.substr(kept.size() - decimals);
+    std::size_t nz = whole.find_first_not_of('0');
+    whole = nz == std::string::npos ? "0" : whole.substr(nz);
+    std::string out = whole;
+    if (decimals > 0)
+        out += "." + frac;
+    bool zero = out.find_first_not_of("0.") == std::string::npos;
+    return (value < 0 && !zero) ? "-" + out : out;
 }
 
 float distance(float x1, float y1, float x2, float y2) {

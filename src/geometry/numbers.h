@@ -17,7 +17,7 @@ float parseNumber(std::string_view s);
 bool tryParseNumber(std::string_view s, float &value);
 
 /// Formats value with a fixed number of decimals ("0" pattern when decimals < 1), rounding
-/// to nearest, never a thousands separator, always a point as decimal separator.
+/// halves away from zero in decimal, never a thousands separator, always a point.
 std::string formatNumber(double value, int decimals);
 
 /// Euclidean distance of two points.
