@@ -1,6 +1,8 @@
 // Tests of the report's number formats and of the user's decimal separator.
 #include "takeoff/report_numbers.h"
 
+#include "italian_locale.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -40,22 +42,13 @@ protected:
         ::setenv("LC_ALL", name, 1);
         ::unsetenv("LC_NUMERIC");
     }
-    /// Makes the Italian locale available: the system's when installed, otherwise compiled
-    /// from the locales package's sources into a private folder read through LOCPATH (kept
-    /// for later runs; the system's locales are not changed).
     bool provideItalian() {
-        if (available("it_IT.UTF-8"))
-            return true;
-        std::string folder =
-            (std::filesystem::temp_directory_path() / "murcad_test_locales").string();
-        std::string compiled = folder + "/it_IT.UTF-8";
-        if (!std::filesystem::exists(compiled + "/LC_NUMERIC")) {
-            std::filesystem::create_directories(folder);
-            std::string cmd = "localedef -i it_IT -f UTF-8 '" + compiled + "' >/dev/null 2>&1";
-            (void)std::system(cmd.c_str()); // warnings give a non-zero status; check the result
-        }
-        ::setenv("LOCPATH", folder.c_str(), 1);
-        return available("it_IT.UTF-8");
+        std::string locpath;
+        if (!murcad::test::provideItalianLocale(locpath))
+            return false;
+        if (!locpath.empty())
+            ::setenv("LOCPATH", locpath.c_str(), 1);
+        return murcad::test::localeAvailable("it_IT.UTF-8");
     }
 
 private:
@@ -68,13 +61,6 @@ private:
             ::setenv(name, v->c_str(), 1);
         else
             ::unsetenv(name);
-    }
-    static bool available(const char *name) {
-        locale_t l = newlocale(LC_NUMERIC_MASK, name, static_cast<locale_t>(nullptr));
-        if (l == static_cast<locale_t>(nullptr))
-            return false;
-        freelocale(l);
-        return true;
     }
     std::optional<std::string> savedAll_ = get("LC_ALL");
     std::optional<std::string> savedNumeric_ = get("LC_NUMERIC");
