@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <charconv>
 #include <cmath>
+#include <random>
 #include <locale>
 #include <string>
 
@@ -38,6 +40,29 @@ TEST(DxfNumber, FixedDecimalsWithPoint) {
     EXPECT_EQ(fmt(0.2, 2), "0.20");
     EXPECT_EQ(fmt(123456.75), "123456.750000");
     EXPECT_EQ(fmt(0.0), "0.000000");
+}
+
+TEST(DxfNumber, SameDigitsAsCorrectRoundingForEveryKindOfFloat) {
+    // Halves go to the even neighbour: 1/128 = 0.0078125 exactly.
+    EXPECT_EQ(fmt(0.0078125f), "0.007812");
+    EXPECT_EQ(fmt(0.0234375f), "0.023438");
+    EXPECT_EQ(fmt(0.125f, 2), "0.12");
+    EXPECT_EQ(fmt(-0.375f, 2), "-0.38");
+    std::mt19937 rng(12345);
+    std::uniform_real_distribution<float> mantissa(-1.0f, 1.0f);
+    std::uniform_int_distribution<int> exponent(-30, 40);
+    for (int i = 0; i < 200000; ++i) {
+        float v = std::ldexp(mantissa(rng), exponent(rng));
+        for (int decimals : {2, 6}) {
+            char ref[64];
+            auto res = std::to_chars(ref, ref + sizeof ref, static_cast<double>(v),
+                                     std::chars_format::fixed, decimals);
+            std::string expected(ref, res.ptr);
+            if (expected.find_first_not_of("-0.") == std::string::npos && expected[0] == '-')
+                expected.erase(0, 1);
+            ASSERT_EQ(fmt(v, decimals), expected) << v;
+        }
+    }
 }
 
 TEST(DxfNumber, TinyNegativeIsPlainZeroAndNonFiniteIsZero) {
