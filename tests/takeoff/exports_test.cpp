@@ -1,5 +1,6 @@
-// Tests of the CSV rows and the JSON text of the bill of materials.
+// Tests of the CSV rows, the JSON text and the HTML view of the bill of materials.
 #include "takeoff/report_csv.h"
+#include "takeoff/report_html.h"
 #include "takeoff/report_json.h"
 
 #include "sample_walls.h"
@@ -68,4 +69,26 @@ TEST(TakeoffJson, MissingRatioIsNullAndTextIsEscaped) {
     EXPECT_NE(
         json.find("\"File\": \"C:\\\\pareti\\\\\\\"x\\\".PAR\", \"Reason\": \"riga 3\\tvalore\""),
         std::string::npos);
+}
+
+TEST(ComputoHtml, SameTextsAndNumbersAsTheReport) {
+    Wall second = twoStoreyWall();
+    second.NoEdgeZones = 1;
+    TakeoffRun run = runWithDiagonal();
+    addToRun(run, takeOffWall(second));
+    std::string html = computoHtml(run, {true, ','});
+    EXPECT_NE(html.find("<b><u>Parete n. 7</u></b>"), std::string::npos);
+    EXPECT_NE(html.find("<tr><td align=\"left\">Fond.</td><td align=\"center\">16</td>"
+                        "<td align=\"center\">16</td><td align=\"right\">135,0</td>"
+                        "<td align=\"right\">34,09</td></tr>"),
+              std::string::npos);
+    EXPECT_NE(html.find("Piano&nbsp;&nbsp;1</td><td align=\"center\">40 st.</td>"),
+              std::string::npos);
+    EXPECT_NE(html.find("Peso = 53.66 kg"), std::string::npos); // always a point
+    EXPECT_NE(html.find("Barre Ø16 = "), std::string::npos);
+    EXPECT_NE(html.find("Quantità totali:</u><br>\nVavire computate = 2<br>"), std::string::npos);
+    // Only the first wall has edge zones, so only one ties table.
+    std::size_t first = html.find("Legature:");
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_EQ(html.find("Legature:", first + 1), std::string::npos);
 }
