@@ -1,11 +1,14 @@
 // DXF entity writers: LINE, CIRCLE and TEXT in DXF units, each ended by its "  0" line.
 #include "dxf/dxf_entities.h"
 
+#include <cmath>
+
 namespace murcad {
 
 namespace {
 constexpr std::string_view kZero = "0.0"; // every entity lies in the plane z = 0
-}
+constexpr float kSmallTextHeight = 0.1f;
+} // namespace
 
 void writeDxfLine(DxfTagWriter &w, float x1, float y1, float x2, float y2,
                   std::string_view layerName, int lineStyle) {
@@ -53,7 +56,12 @@ void writeDxfText(DxfTagWriter &w, float x, float y, std::string_view text,
     w.tagNumber(10, x - 0.21f);
     w.tagNumber(20, y - 0.12f);
     w.tag(30, kZero);
-    w.tagFixed(40, height, 2);
+    // Two decimals as a rule; a small height (a small scale such as 1:1000) keeps six, since
+    // two would round it to twice its size or to nothing.
+    if (std::fabs(height) < kSmallTextHeight)
+        w.tagNumber(40, height);
+    else
+        w.tagFixed(40, height, 2);
     w.tag(1, text);
     w.tagNumber(50, angleDeg);
     w.tagInt(72, hAlign);

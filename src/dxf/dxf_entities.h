@@ -17,7 +17,8 @@ void writeDxfCircle(DxfTagWriter &w, float x, float y, float r, std::string_view
 
 /// TEXT anchored by its second alignment point (x, y), middle vertical alignment, horizontal
 /// justification hAlign. The first alignment point lies 0.21 left and 0.12 below (DXF units,
-/// neither scaled nor turned). text goes out unchanged: pass Windows-1252 bytes on one line.
+/// neither scaled nor turned). The height has two decimals, six when below 0.1 (so that small
+/// scales keep their text sizes). text goes out unchanged: pass Windows-1252 bytes on one line.
 void writeDxfText(DxfTagWriter &w, float x, float y, std::string_view text,
                   std::string_view layerName, float angleDeg, float height, int hAlign);
 

@@ -64,37 +64,53 @@ bool haveProgram(const char *name) {
 
 } // namespace
 
-TEST(DxfClients, EveryExampleAloneAndAllTogetherAuditCleanInEzdxf) {
+// Exports every example wall to its own file; returns the files and their entity lines.
+std::vector<std::string> exportEachAlone(const TempDir &dir, std::size_t &entityLines) {
+    std::vector<std::string> files;
+    entityLines = 0;
+    for (const auto &w : exampleWalls()) {
+        std::string out = dir / (fs::path(w).stem().string() + ".dxf");
+        EXPECT_EQ(exportWalls(dir, out, {w}), 0) << w << "\n" << readText(dir / "cli.log");
+        std::string ent = entitiesOf(readText(out));
+        entityLines += std::count(ent.begin(), ent.end(), '\n');
+        files.push_back(out);
+    }
+    return files;
+}
+
+int auditWithEzdxf(const TempDir &dir, const std::vector<std::string> &files) {
+    std::string cmd = "/usr/bin/python3 '" + kTestsDir + "/ezdxf_audit.py'";
+    for (const auto &f : files)
+        cmd += " '" + f + "'";
+    cmd += " >'" + dir / "audit.log" + "' 2>&1";
+    return std::system(cmd.c_str());
+}
+
+TEST(DxfClients, EveryExampleAloneAuditsCleanInEzdxf) {
+    ASSERT_FALSE(exampleWalls().empty()) << "no example walls in " << MURCAD_EXAMPLES_DIR;
+    TempDir dir;
+    std::size_t entityLines = 0;
+    std::vector<std::string> files = exportEachAlone(dir, entityLines);
+    EXPECT_EQ(auditWithEzdxf(dir, files), 0) << readText(dir / "audit.log");
+}
+
+TEST(DxfClients, AllExamplesTogetherAuditCleanInEzdxf) {
     std::vector<std::string> walls = exampleWalls();
     ASSERT_FALSE(walls.empty()) << "no example walls in " << MURCAD_EXAMPLES_DIR;
     TempDir dir;
-    std::string files;
     std::size_t entityLines = 0;
-    for (const auto &w : walls) {
-        std::string out = dir / (fs::path(w).stem().string() + ".dxf");
-        EXPECT_EQ(exportWalls(dir, out, {w}), 0) << w << "\n" << readText(dir / "cli.log");
-        ASSERT_TRUE(fs::exists(out)) << w;
-        std::string ent = entitiesOf(readText(out));
-        entityLines += std::count(ent.begin(), ent.end(), '\n');
-        files += " '" + out + "'";
-    }
+    exportEachAlone(dir, entityLines);
     std::string all = dir / "all_examples.dxf";
     EXPECT_EQ(exportWalls(dir, all, walls), 0) << readText(dir / "cli.log");
     std::string log = readText(dir / "cli.log");
-    EXPECT_NE(log.find("[" + std::to_string(walls.size()) + "/" + std::to_string(walls.size()) +
-                       "]"),
-              std::string::npos)
-        << log; // a progress line per wall
+    std::string n = std::to_string(walls.size());
+    EXPECT_NE(log.find("[" + n + "/" + n + "]"), std::string::npos) << log; // progress lines
     EXPECT_NE(log.find("Pareti disegnate:"), std::string::npos) << log;
     // The batch holds exactly the entities of the walls drawn one by one.
     std::string allEntities = entitiesOf(readText(all));
     EXPECT_EQ(static_cast<std::size_t>(std::count(allEntities.begin(), allEntities.end(), '\n')),
               entityLines - (walls.size() - 1) * 5); // one frame instead of one per file
-    files += " '" + all + "'";
-
-    std::string cmd = "/usr/bin/python3 '" + kTestsDir + "/ezdxf_audit.py'" + files + " >'" +
-                      dir / "audit.log" + "' 2>&1";
-    EXPECT_EQ(std::system(cmd.c_str()), 0) << readText(dir / "audit.log");
+    EXPECT_EQ(auditWithEzdxf(dir, {all}), 0) << readText(dir / "audit.log");
 }
 
 TEST(DxfClients, SecondWallShiftedByTheFirstSheetPlusGap) {
@@ -180,4 +196,25 @@ TEST(DxfClients, LibreCadRendersOurEntitiesAndAnExample) {
                 fs::copy_file(e.path(), fs::path(keep) / e.path().filename(),
                               fs::copy_options::overwrite_existing);
     }
+}
+
+TEST(DxfCommand, RefusesBadArgumentsAndReportsUnreadableWalls) {
+    std::vector<std::string> walls = exampleWalls();
+    ASSERT_FALSE(walls.empty());
+    TempDir dir;
+    std::string out = dir / "out.dxf";
+    EXPECT_EQ(exportWalls(dir, out, {walls[0]}, "--scale 0:25"), 2);
+    EXPECT_NE(readText(dir / "cli.log").find("Valori della scala non validi!"), std::string::npos);
+    EXPECT_EQ(exportWalls(dir, out, {}), 2);
+    EXPECT_FALSE(fs::exists(out));
+
+    // A missing wall file is named in the summary; the others are drawn and the exit code
+    // says that something was left out.
+    std::string missing = dir / "NON_ESISTE.PAR";
+    EXPECT_EQ(exportWalls(dir, out, {walls[0], missing}, "--scale 1,5:50"), 1);
+    std::string log = readText(dir / "cli.log");
+    EXPECT_NE(log.find("file non letti: 1"), std::string::npos) << log;
+    EXPECT_NE(log.find(missing), std::string::npos) << log;
+    EXPECT_NE(log.find("scala 1.500:50.000"), std::string::npos) << log;
+    EXPECT_TRUE(fs::exists(out));
 }

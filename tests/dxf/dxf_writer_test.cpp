@@ -135,6 +135,16 @@ TEST(DxfEntities, TextFirstPointMovedLeftAndDown) {
                                "1.000000", " 31", "0.0", " 73", "  2", "  0"}));
 }
 
+TEST(DxfEntities, SmallTextHeightsKeepTheirSize) {
+    // At 1:1000 a 5 cm text is 0.005 units: two decimals would write 0.00 or 0.01.
+    DxfTagWriter w;
+    writeDxfText(w, 0, 0, "12", "TESTO_QUOTE", 0, 0.0052f, 0);
+    EXPECT_NE(w.text().find(lines({" 40", "0.005200", "  1"})), std::string::npos) << w.text();
+    DxfTagWriter big;
+    writeDxfText(big, 0, 0, "12", "TESTO_QUOTE", 0, 0.1f, 0);
+    EXPECT_NE(big.text().find(lines({" 40", "0.10", "  1"})), std::string::npos) << big.text();
+}
+
 TEST(DxfSurface, WorldPointsScaledAndShifted) {
     DxfTagWriter w;
     LayerSettings layers = makeDefaultLayerSettings();
