@@ -3,8 +3,6 @@
 
 #include "takeoff/report_rtf.h"
 
-#include "sample_walls.h"
-
 #include <gtest/gtest.h>
 
 using namespace murcad;
@@ -48,27 +46,4 @@ TEST(TakeOffFiles, BandElementIsSkipped) {
     EXPECT_EQ(run.WallsComputed, 0);
     ASSERT_EQ(run.skipped.size(), 1u);
     EXPECT_EQ(run.skipped[0].reason, "Elemento di fascia attulmente non gestito.");
-}
-
-TEST(TakeOffFiles, EachWallStartsFromScratch) {
-    // A stand-in loader: the same wall twice must give the same bill both times.
-    auto loader = [](const std::string &path, Wall &w) {
-        w = murcad::test::twoStoreyWall();
-        w.WallFile = path;
-        LoadResult r;
-        r.outcome = LoadOutcome::Loaded;
-        return r;
-    };
-    Wall model;
-    TakeoffRun run = takeOffFiles({"a.PAR", "b.PAR"}, model, loader);
-    ASSERT_EQ(run.walls.size(), 2u);
-    EXPECT_FLOAT_EQ(run.walls[0].WallSteel, run.walls[1].WallSteel);
-    EXPECT_FLOAT_EQ(run.TotalSteel, 2 * run.walls[0].WallSteel);
-}
-
-TEST(TakeOffSingleWall, OneSectionNoTotals) {
-    TakeoffRun run = takeOffSingleWall(murcad::test::twoStoreyWall());
-    EXPECT_FALSE(run.batch);
-    EXPECT_EQ(run.WallsComputed, 1);
-    EXPECT_EQ(computoRtf(run, {}).find("Quantità totali:"), std::string::npos);
 }
