@@ -1,0 +1,16 @@
+// The toolbar and menu icons, drawn by the program itself.
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+namespace murcad::app {
+
+/// The icon of a command's icon key ("open", "save", "zpiu", "sezor", ...); a null icon for
+/// an unknown key. Drawn at 24 and 48 pixels.
+QIcon commandIcon(const QString &key);
+
+/// The program's own window icon: a wall elevation with its bars.
+QIcon applicationIcon();
+
+} // namespace murcad::app

@@ -1,0 +1,120 @@
+// Drawing area: sheet image cache drawn from the model, rubber band overlay, mouse forwarding.
+#include "drawing_area.h"
+
+#include "app/qtdraw/painter_surface.h"
+#include "drawings/sheet.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+namespace murcad::app {
+
+int buttonBit(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton:
+        return kLeftButton;
+    case Qt::RightButton:
+        return kRightButton;
+    case Qt::MiddleButton:
+        return kMiddleButton;
+    default:
+        return 0;
+    }
+}
+
+int buttonBits(Qt::MouseButtons b) {
+    int bits = 0;
+    if (b & Qt::LeftButton)
+        bits |= kLeftButton;
+    if (b & Qt::RightButton)
+        bits |= kRightButton;
+    if (b & Qt::MiddleButton)
+        bits |= kMiddleButton;
+    return bits;
+}
+
+DrawingArea::DrawingArea(const Wall &wall, ViewWindow &view, const LayerSettings &layers,
+                         const ViewToolData &tool, QWidget *parent)
+    : QWidget(parent), wall_(wall), view_(view), layers_(layers), tool_(tool) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
+    setMinimumSize(200, 150);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void DrawingArea::redrawSheet() {
+    dirty_ = true;
+    update();
+}
+
+void DrawingArea::renderNow() {
+    QSize size = this->size().expandedTo(QSize(1, 1));
+    if (image_.size() != size)
+        image_ = QImage(size, QImage::Format_RGB32);
+    view_.BoxWidthPx = static_cast<float>(size.width());
+    view_.BoxHeightPx = static_cast<float>(size.height());
+    image_.fill(PainterSurface::backgroundColour(layers_));
+    QPainter p(&image_);
+    PainterSurface surface(p, view_, layers_);
+    SheetResult r = redraw(surface, wall_);
+    if (wall_.TotalHeight > 0)
+        elevationX_ = r.ElevationX;
+    dirty_ = false;
+    ++redrawCount_;
+}
+
+void DrawingArea::setPanCursor(bool pan) { setCursor(pan ? Qt::ClosedHandCursor : Qt::CrossCursor); }
+
+void DrawingArea::paintEvent(QPaintEvent *) {
+    if (dirty_ || image_.size() != size())
+        renderNow();
+    QPainter p(this);
+    p.drawImage(0, 0, image_);
+    if (tool_.BandShown) {
+        // A dotted frame in the colour that stands out on the background.
+        const BandRect &b = tool_.Band;
+        QColor c = layers_.LightBackground ? Qt::black : Qt::white;
+        p.setPen(QPen(c, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(QPoint(b.left, b.top), QPoint(b.right, b.bottom)));
+    }
+}
+
+void DrawingArea::resizeEvent(QResizeEvent *) {
+    view_.BoxWidthPx = static_cast<float>(width());
+    view_.BoxHeightPx = static_cast<float>(height());
+    if (onResized)
+        onResized();
+    redrawSheet();
+}
+
+void DrawingArea::mousePressEvent(QMouseEvent *e) {
+    if (onMousePress)
+        onMousePress(buttonBit(e->button()), e->position().x(), e->position().y());
+}
+
+void DrawingArea::mouseMoveEvent(QMouseEvent *e) {
+    if (onMouseMove)
+        onMouseMove(buttonBits(e->buttons()), e->position().x(), e->position().y());
+}
+
+void DrawingArea::mouseReleaseEvent(QMouseEvent *e) {
+    if (onMouseRelease)
+        onMouseRelease(buttonBit(e->button()), e->position().x(), e->position().y());
+}
+
+void DrawingArea::wheelEvent(QWheelEvent *e) {
+    // One step per notch (120 units); touchpads deliver smaller pieces that add up.
+    wheelRemainder_ += e->angleDelta().y();
+    while (wheelRemainder_ >= 120 || wheelRemainder_ <= -120) {
+        bool up = wheelRemainder_ > 0;
+        wheelRemainder_ += up ? -120 : 120;
+        if (onWheel)
+            onWheel(up);
+    }
+    e->accept();
+}
+
+} // namespace murcad::app

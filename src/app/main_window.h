@@ -1,0 +1,119 @@
+// The main window: menu bar, "Standard" toolbar, drawing area, property grid and the commands.
+#pragma once
+
+#include "dxf/dxf_export.h"
+#include "geometry/view.h"
+#include "geometry/view_tool.h"
+#include "model/app_state.h"
+#include "prompts.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+#include <string>
+
+class QAction;
+class QLabel;
+class QToolBar;
+
+namespace murcad::app {
+
+class DrawingArea;
+class PropertyPanel;
+
+/// What start-up needs to know: the command line and the folders.
+struct StartupOptions {
+    QString commandLine;       ///< the wall data file named on the command line, maybe quoted
+    std::string hostFolder;    ///< folder of the executables and DXF templates
+    std::string profileFolder; ///< folder of the settings file
+    bool usePlacementStore = true; ///< read the window placement from the per-user store
+};
+
+/// The one main window. All commands go through executeCommand; the view, the mouse tools and
+/// the wall live here for the whole run.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(const StartupOptions &options, std::unique_ptr<Prompts> prompts = {},
+                        QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    /// The dispatcher: runs the command with an id; unknown ids do nothing.
+    void executeCommand(int id);
+
+    /// Loads a wall data file as the open command does once a name is chosen. Returns true
+    /// when the wall was loaded; otherwise the wall, title, grid and view stay as they were.
+    bool openWallFile(const QString &path);
+    /// True when a wall is loaded (it has storeys).
+    bool wallLoaded() const;
+
+    AppState &state() { return state_; }
+    ViewWindow &view() { return view_; }
+    const SheetExtents &sheetExtents() const { return sheet_; }
+    ViewToolData &tool() { return tool_; }
+    DrawingArea *drawingArea() const { return area_; }
+    PropertyPanel *propertyPanel() const { return grid_; }
+    QAction *action(int id) const;
+    QToolBar *toolbar() const { return toolbar_; }
+    Prompts &prompts() { return *prompts_; }
+    void setPrompts(std::unique_ptr<Prompts> p);
+
+    /// The x of the elevation's reference axis of the sheet now shown.
+    float elevationX() const;
+    /// Redraws the sheet from the model.
+    void redrawSheet();
+    /// Sheet extents from the model, then the whole sheet in the box.
+    void computeExtentsAndFit();
+
+    /// Folder proposed by the DXF export; the last DXF and report file names of this run.
+    std::string DxfDataFolder;
+    DxfSession dxfSession;
+    std::string ReportFileName;
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+
+private:
+    void buildCommands();
+    void placeWindow(bool usePlacementStore);
+    void readSettingsFile();
+    void startWithCommandLine(const QString &commandLine);
+    void updateTitle();
+    void fillGrid();
+    QString gridEdited(int id, const QString &text);
+
+    void openCommand();
+    void saveCommand();
+    void saveAsCommand();
+    bool writeCompanion(const std::string &path);
+    void showPreferences();
+    void showBorderOffset(int side);
+    void showTakeoff();
+    void showDxfExport();
+    void showAbout();
+
+    void mousePressed(int button, float x, float y);
+    void mouseMoved(int buttons, float x, float y);
+    void mouseReleased(int button, float x, float y);
+    void wheelTurned(bool up);
+    void applyToolOutcome(const ToolOutcome &o);
+    void sectionClick();
+    void showHint();
+    void showPointer(float x, float y);
+
+    AppState state_;
+    ViewWindow view_;
+    SheetExtents sheet_;
+    ViewToolData tool_;
+    bool fitted_ = true; ///< the view shows the fitted sheet (refit when the box changes size)
+    std::unique_ptr<Prompts> prompts_;
+    DrawingArea *area_ = nullptr;
+    PropertyPanel *grid_ = nullptr;
+    QToolBar *toolbar_ = nullptr;
+    QLabel *pointerLabel_ = nullptr;
+    std::map<int, QAction *> actions_;
+};
+
+} // namespace murcad::app

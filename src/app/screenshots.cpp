@@ -1,0 +1,86 @@
+// Screenshots: shows each window without blocking, lets it paint, grabs it to a PNG.
+#include "screenshots.h"
+
+#include "border_offset_dialog.h"
+#include "colour_picker_dialog.h"
+#include "dxf_dialog.h"
+#include "preferences_dialog.h"
+#include "splash_dialog.h"
+#include "takeoff_dialog.h"
+
+#include "dxf/dxf_export.h"
+#include "model/folders.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QThread>
+
+#include <cstdio>
+
+namespace murcad::app {
+
+namespace {
+
+void settle() {
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(20);
+    }
+}
+
+bool save(QWidget *w, const QString &folder, const QString &name) {
+    w->show();
+    w->raise();
+    settle();
+    QString path = QDir(folder).filePath(name + ".png");
+    bool ok = w->grab().save(path);
+    std::printf("%s %s\n", ok ? "scritto:" : "errore:", qPrintable(path));
+    return ok;
+}
+
+} // namespace
+
+int takeScreenshots(const StartupOptions &options, const QString &folder) {
+    QDir().mkpath(folder);
+    MainWindow window(options);
+    window.resize(1400, 860);
+    bool ok = save(&window, folder, "main");
+
+    std::string report;
+    {
+        PreferencesDialog d(window.state(), window.prompts(), [] {}, &window);
+        ok &= save(&d, folder, "preferences");
+        d.hide();
+    }
+    {
+        ColourPickerDialog d(30, &window);
+        ok &= save(&d, folder, "colour_picker");
+    }
+    {
+        BorderOffsetDialog d(window.state().wall, BorderSide::Left, window.prompts(), &window);
+        ok &= save(&d, folder, "border_offset");
+    }
+    {
+        std::string start = dxfStartFolder(window.state().wall.WallFile, "",
+                                           QDir::currentPath().toStdString());
+        DxfDialog d({window.state(), window.prompts(), window.dxfSession, report, start},
+                    &window);
+        d.availableList()->selectAll();
+        d.addButton()->click();
+        ok &= save(&d, folder, "dxf");
+    }
+    if (window.wallLoaded()) {
+        window.state().ReportFlag = 0;
+        TakeoffDialog d(window.state(), {}, window.prompts(), report, &window);
+        ok &= save(&d, folder, "takeoff");
+    }
+    {
+        SplashDialog d(&window, 60000);
+        ok &= save(&d, folder, "about");
+    }
+    return ok ? 0 : 1;
+}
+
+} // namespace murcad::app

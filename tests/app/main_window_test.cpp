@@ -1,0 +1,217 @@
+// GUI tests of the main window: start-up, title, commands and their guards, view navigation.
+#include "gui_test_support.h"
+
+#include "command_table.h"
+#include "drawing_area.h"
+#include "property_panel.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenuBar>
+#include <QToolBar>
+
+using namespace murcad;
+using namespace murcad::app;
+using namespace murcad::app::testing;
+
+static ::testing::Environment *const qtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+namespace {
+const char *kExample = "realistic_10_storeys.PAR";
+
+bool sameView(const ViewWindow &a, const ViewWindow &b) {
+    return a.ViewLeft == b.ViewLeft && a.ViewRight == b.ViewRight &&
+           a.ViewBottom == b.ViewBottom && a.ViewTop == b.ViewTop;
+}
+} // namespace
+
+TEST(MainWindowStart, WallOnTheCommandLineIsLoadedShownAndTitled) {
+    WindowUnderTest w(QString::fromStdString("\"" + examplePath(kExample) + "\""));
+    ASSERT_TRUE(w->wallLoaded());
+    EXPECT_EQ(w->windowTitle(), QString("MURCAD Vavire -  [ %1 ]").arg(kExample));
+    // The grid: two wall items and three per storey.
+    PropertyPanel *grid = w->propertyPanel();
+    ASSERT_NE(grid->itemById(10), nullptr);
+    EXPECT_EQ(grid->topLevelItem(0)->childCount(), 2 + 3 * w->state().wall.storeyCount());
+    // The sheet is fitted: its extents lie inside the view.
+    const ViewWindow &v = w->view();
+    const SheetExtents &s = w->sheetExtents();
+    EXPECT_LE(v.ViewLeft, s.SheetLeft + 0.01f);
+    EXPECT_GE(v.ViewTop, s.SheetTop - 0.01f);
+    EXPECT_TRUE(w.prompts->warnings.empty());
+}
+
+TEST(MainWindowStart, MissingFileOrNameWithoutParStartsEmpty) {
+    WindowUnderTest missing("/nessuna/cartella/P1.PAR");
+    EXPECT_FALSE(missing->wallLoaded());
+    EXPECT_EQ(missing->windowTitle(), QString("MURCAD Vavire -  [ Anonimo ]"));
+    EXPECT_TRUE(missing.prompts->warnings.empty()); // dropped silently
+
+    QTemporaryDir dir;
+    QString other = dir.filePath("parete.txt");
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(examplePath(kExample)), other));
+    WindowUnderTest noPar(other);
+    EXPECT_FALSE(noPar->wallLoaded());
+}
+
+TEST(MainWindowStart, BandElementIsReportedAndNothingIsLoaded) {
+    WindowUnderTest w(QString::fromStdString(examplePath("band_element.PAR")));
+    EXPECT_FALSE(w->wallLoaded());
+    ASSERT_EQ(w.prompts->warnings.size(), 1u);
+    EXPECT_EQ(w.prompts->warnings[0], QString("Elemento di fascia attulmente non gestito."));
+}
+
+TEST(MainWindowCommands, MenuAndToolbarHoldTheCommandsInOrder) {
+    WindowUnderTest w;
+    QList<QAction *> menus = w->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 3);
+    EXPECT_EQ(menus[0]->text(), QString("&File"));
+    EXPECT_EQ(menus[1]->text(), QString("&Genera file DXF"));
+    EXPECT_EQ(menus[2]->text(), QString("&Informazioni su..."));
+    QStringList file;
+    for (QAction *a : menus[0]->menu()->actions())
+        file << (a->isSeparator() ? QString("|") : a->text());
+    EXPECT_EQ(file, QStringList({"&Apri", "&Salva", "Salva con &Nome", "|", "&Impostazioni", "|",
+                                 "&Esci"}));
+    EXPECT_EQ(w->toolbar()->windowTitle(), QString("Standard"));
+    QStringList tools;
+    for (QAction *a : w->toolbar()->actions())
+        tools << (a->isSeparator() ? QString("|") : a->text());
+    EXPECT_EQ(tools, QStringList({"&Apri", "&Salva", "&Impostazioni", "|", "Zoom",
+                                  "Vista precedente", "Vista totale", "Avvicina", "Allontana",
+                                  "Trascina", "|", "Inserisci sezione orizzontale",
+                                  "Inserisci sezione verticale", "Cancella sezione",
+                                  "Offset del bordo a sinistra", "Offset del bordo a destra", "|",
+                                  "Computo materiali"}));
+    for (QAction *a : w->toolbar()->actions())
+        if (!a->isSeparator())
+            EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
+}
+
+TEST(MainWindowCommands, CommandsThatNeedAWallDoNothingWithout) {
+    WindowUnderTest w;
+    w->state().editMode = EditMode::InsertHorizontal;
+    w->executeCommand(CmdTakeoff); // resets the mode, opens nothing
+    EXPECT_EQ(w->state().editMode, EditMode::None);
+    for (int id : {CmdSave, CmdSaveAs, CmdOffsetLeft, CmdOffsetRight})
+        w->executeCommand(id);
+    EXPECT_TRUE(w.prompts->saveTitles.empty());
+    w->executeCommand(999); // unknown ids do nothing
+}
+
+TEST(MainWindowCommands, SaveOnAnUnnamedWallAsksForANameLikeSaveAs) {
+    WindowUnderTest w(QString::fromStdString(examplePath(kExample)));
+    ASSERT_TRUE(w->wallLoaded());
+    QTemporaryDir dir;
+    QString target = dir.filePath("P7.PAR");
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(examplePath(kExample)), target));
+    w->state().wall.WallFile = "Anonimo";
+    w->state().editMode = EditMode::DeleteSection;
+    w.prompts->saveAnswer = target;
+    w->executeCommand(CmdSave);
+    ASSERT_EQ(w.prompts->saveTitles.size(), 1u);
+    EXPECT_EQ(w.prompts->saveTitles[0], QString("Salva"));
+    EXPECT_TRUE(w.prompts->saveProposals[0].endsWith("PAR001.PAR"));
+    EXPECT_EQ(w->state().wall.WallFile, target.toStdString());
+    EXPECT_EQ(w->windowTitle(), QString("MURCAD Vavire -  [ P7.PAR ]"));
+    EXPECT_TRUE(QFile::exists(dir.filePath("P7.wpx")));
+    EXPECT_EQ(w->state().editMode, EditMode::None);
+    // A named wall is saved without a dialog.
+    w->executeCommand(CmdSave);
+    EXPECT_EQ(w.prompts->saveTitles.size(), 1u);
+}
+
+TEST(MainWindowCommands, FailedSaveAsKeepsTheNameAndSaysWhy) {
+    WindowUnderTest w(QString::fromStdString(examplePath(kExample)));
+    std::string before = w->state().wall.WallFile;
+    w.prompts->saveAnswer = "/nessuna/cartella/P9.PAR";
+    w->executeCommand(CmdSaveAs);
+    ASSERT_EQ(w.prompts->warnings.size(), 1u);
+    EXPECT_TRUE(w.prompts->warnings[0].startsWith("Il programma sta cercando di operare"));
+    EXPECT_EQ(w->state().wall.WallFile, before);
+}
+
+TEST(MainWindowCommands, OpenLoadsTheChosenFileAndCancelKeepsTheWall) {
+    WindowUnderTest w;
+    w.prompts->openAnswer = QString::fromStdString(examplePath("offsets.PAR"));
+    w->executeCommand(CmdOpen);
+    ASSERT_TRUE(w->wallLoaded());
+    EXPECT_EQ(w->windowTitle(), QString("MURCAD Vavire -  [ offsets.PAR ]"));
+    int storeys = w->state().wall.storeyCount();
+    w.prompts->openAnswer.clear();
+    w->executeCommand(CmdOpen);
+    EXPECT_EQ(w->state().wall.storeyCount(), storeys);
+    EXPECT_EQ(w->state().wall.LoadStatus, -1);
+}
+
+TEST(MainWindowCommands, ClosingAsksWhetherToSave) {
+    WindowUnderTest w(QString::fromStdString(examplePath(kExample)));
+    w->close();
+    ASSERT_EQ(w.prompts->questions.size(), 1u);
+    EXPECT_EQ(w.prompts->questionTitles[0], QString("Uscita dal programma"));
+    EXPECT_EQ(w.prompts->questions[0], QString("Vuoi salvare prima di uscire?"));
+}
+
+TEST(MainWindowView, PreviousViewTwiceReturnsAndFollowsTheFit) {
+    WindowUnderTest w(QString::fromStdString(examplePath(kExample)));
+    ViewWindow start = w->view();
+    w->executeCommand(CmdZoomIn);
+    w->executeCommand(CmdZoomIn);
+    ViewWindow zoomed = w->view();
+    EXPECT_FALSE(sameView(zoomed, start));
+    w->executeCommand(CmdPreviousView);
+    w->executeCommand(CmdPreviousView);
+    EXPECT_TRUE(sameView(w->view(), zoomed));
+    w->executeCommand(CmdWholeSheet);
+    w->executeCommand(CmdPreviousView); // back to the view before the fit
+    EXPECT_TRUE(sameView(w->view(), zoomed));
+}
+
+TEST(MainWindowView, ZoomWindowOfTenPixelsIsIgnoredThenALargerOneZooms) {
+    WindowUnderTest w(QString::fromStdString(examplePath(kExample)));
+    DrawingArea *area = w->drawingArea();
+    ViewWindow start = w->view();
+    w->executeCommand(CmdZoomWindow);
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(area, QPoint(105, 300));
+    EXPECT_TRUE(w->tool().BandShown);
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(110, 300)); // 10 px wide
+    EXPECT_TRUE(sameView(w->view(), start));
+    EXPECT_EQ(w->tool().ViewTool, kZoomSecondCorner);
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(300, 300));
+    EXPECT_FALSE(sameView(w->view(), start));
+    EXPECT_GT(w->view().ViewScale, start.ViewScale);
+    EXPECT_EQ(w->tool().ViewTool, kNoTool);
+}
+
+TEST(MainWindowView, MiddleDragPansByRedrawingFromTheModel) {
+    WindowUnderTest w(QString::fromStdString(examplePath(kExample)));
+    DrawingArea *area = w->drawingArea();
+    area->renderNow();
+    int redraws = area->redrawCount();
+    ViewWindow start = w->view();
+    QTest::mousePress(area, Qt::MiddleButton, {}, QPoint(400, 400));
+    QMouseEvent move(QEvent::MouseMove, QPointF(450, 380), area->mapToGlobal(QPointF(450, 380)),
+                     Qt::NoButton, Qt::MiddleButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
+    QTest::mouseRelease(area, Qt::MiddleButton, {}, QPoint(450, 380));
+    QApplication::processEvents();
+    float scale = start.ViewScale;
+    EXPECT_NEAR(w->view().ViewLeft, start.ViewLeft - 50 / scale, 0.01);
+    EXPECT_NEAR(w->view().ViewBottom, start.ViewBottom - 20 / scale, 0.01);
+    area->renderNow();
+    EXPECT_GT(area->redrawCount(), redraws);
+    EXPECT_EQ(w->tool().ViewTool, kNoTool);
+}
+
+TEST(MainWindowView, WheelZoomsAboutTheCentre) {
+    WindowUnderTest w(QString::fromStdString(examplePath(kExample)));
+    ViewWindow start = w->view();
+    QWheelEvent up(QPointF(200, 200), QPointF(200, 200), QPoint(), QPoint(0, 120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w->drawingArea(), &up);
+    float width = w->view().ViewRight - w->view().ViewLeft;
+    EXPECT_NEAR(width, 0.9f * (start.ViewRight - start.ViewLeft), 0.01);
+    EXPECT_NEAR(w->view().ViewLeft + w->view().ViewRight, start.ViewLeft + start.ViewRight, 0.01);
+}
