@@ -1,0 +1,217 @@
+// The elevation: spacings, edge-zone bar sets, marks, foundation, diagonals and section marks.
+#include "draw/recording_surface.h"
+#include "drawings/elevation.h"
+#include "drawings/elevation_parts.h"
+#include "drawings/marks.h"
+#include "wall_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace murcad {
+namespace {
+
+using test::plainWall;
+
+// Vertical FERRI lines from y1 to y2 (world) in the edge zones of a 300 cm wall on x = 0.
+int verticalBars(const RecordingSurface &s, float y1, float y2) {
+    int n = 0;
+    for (const RecordedEntity &e : s.linesOnLayer(FERRI))
+        if (std::abs(e.worldX1 - e.worldX2) < 1e-4f && std::abs(e.worldX1) > 90.5f &&
+            std::abs(e.worldY1 - y1) < 1e-3f &&
+            std::abs(e.worldY2 - y2) < 1e-3f)
+            ++n;
+    return n;
+}
+
+TEST(SpreadPositions, WebOfOneMetreAtTwentyCentimetres) {
+    std::vector<float> xs = spreadPositions(0, 100, 20, 3);
+    ASSERT_EQ(xs.size(), 5u);
+    const float p[] = {7, 27, 47, 67, 87};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_NEAR(xs[i], p[i] * 100 / 94, 1e-3) << i;
+}
+
+TEST(SpreadPositions, FewerThanTwoSpacingsGiveOneMiddleBarAndBadSpacingNone) {
+    EXPECT_EQ(spreadPositions(0, 30, 20, 3), std::vector<float>{15});
+    EXPECT_TRUE(spreadPositions(0, 100, 0, 3).empty());
+    EXPECT_TRUE(spreadPositions(0, 100, -5, 3).empty());
+    EXPECT_TRUE(spreadPositions(0, 100, NAN, 3).empty());
+}
+
+TEST(SpreadPositions, TinyRemainderMovesBarsOffTheEnds) {
+    std::vector<float> p = spacedOffsets(100, 20); // no remainder: bars 10 cm from the ends
+    ASSERT_EQ(p.size(), 5u);
+    EXPECT_FLOAT_EQ(p.front(), 10);
+    EXPECT_FLOAT_EQ(p.back(), 90);
+}
+
+TEST(EvenFromBottom, FirstLineOnTheBottomAndRemainderAtTheTop) {
+    std::vector<float> ys = evenFromBottom(0, 95, 20);
+    EXPECT_EQ(ys, (std::vector<float>{0, 20, 40, 60, 80}));
+    EXPECT_TRUE(evenFromBottom(0, 9, 20).empty()); // round(0.45) = 0
+    EXPECT_TRUE(evenFromBottom(0, 100, 0).empty());
+    EXPECT_TRUE(evenFromBottom(0, 1e9f, 0.001f).empty()); // bounded, no stall
+}
+
+TEST(BarRowPositions, BarAxesOneRadiusInsideAndCountOneInTheMiddle) {
+    EXPECT_EQ(barRowPositions(0, 50, 3, 20), (std::vector<float>{2, 25, 48}));
+    EXPECT_EQ(barRowPositions(0, 50, 1, 20), std::vector<float>{25});
+    EXPECT_TRUE(barRowPositions(0, 50, 0, 20).empty());
+}
+
+TEST(EdgeTies, ZeroSpacingKeepsOnlyTheEndLines) {
+    RecordingSurface s;
+    edgeTies(s, 0, 0, 50, 100, 0);
+    EXPECT_EQ(s.entities.size(), 2u);
+    RecordingSurface flat;
+    edgeTies(flat, 0, 0, 50, 0, 10);
+    EXPECT_EQ(flat.entities.size(), 1u);
+}
+
+TEST(LevelMark, TextsCarryASignAndOneDecimal) {
+    EXPECT_EQ(levelText(0), "+0.0");
+    EXPECT_EQ(levelText(300), "+300.0");
+    EXPECT_EQ(levelText(-20), "-20.0");
+    RecordingSurface s;
+    s.DxfScale = 0.04f;
+    levelMark(s, 100, 50, 50, 1);
+    const RecordedEntity *t = s.findText("+50.0");
+    ASSERT_NE(t, nullptr);
+    EXPECT_NEAR(t->x1, 75 * 0.04f, 1e-5); // the leader's left end
+    EXPECT_NEAR(t->y1, 61 * 0.04f + 0.04f + 0.2f, 1e-5);
+    EXPECT_EQ(s.linesOnLayer(QUOTE).size(), 5u);
+}
+
+TEST(Elevation, TitleAndLevelMarksOnANegativeBaseLevel) {
+    Wall w = plainWall(2, -20);
+    RecordingSurface s;
+    drawElevation(s, w, 500);
+    EXPECT_NE(s.findText("Parete n. 7"), nullptr);
+    EXPECT_NE(s.findText("-20.0"), nullptr);
+    EXPECT_NE(s.findText("+280.0"), nullptr);
+    EXPECT_NE(s.findText("+580.0"), nullptr);
+}
+
+TEST(Elevation, EqualStoreysDrawNoStepLines) {
+    Wall w = plainWall(3);
+    RecordingSurface s;
+    drawElevation(s, w, 0);
+    for (const RecordedEntity &e : s.linesOnLayer(BORDO)) {
+        bool horizontal = std::abs(e.worldY1 - e.worldY2) < 1e-4f;
+        if (horizontal && e.worldY1 > 0)
+            EXPECT_FLOAT_EQ(std::abs(e.worldX2 - e.worldX1), 300) << e.worldY1;
+    }
+    // The storey lines between storeys are dashed, the top line is not.
+    auto bordo = s.linesOnLayer(BORDO);
+    EXPECT_EQ(std::count_if(bordo.begin(), bordo.end(),
+                            [](const RecordedEntity &e) { return e.lineStyle == Dashed; }),
+              2);
+}
+
+TEST(Elevation, NoFoundationDrawsTheBaselineAndItsDimensionBelowIt) {
+    Wall w = plainWall(1, 100);
+    w.FoundationThickness = 0;
+    RecordingSurface s;
+    drawElevation(s, w, 0);
+    auto t = s.findText("Parete n. 7");
+    ASSERT_NE(t, nullptr);
+    EXPECT_FLOAT_EQ(t->y1, 60);
+    auto dimFigure = s.findText("300"); // both the length and the storey height are 300
+    ASSERT_NE(dimFigure, nullptr);
+    bool baseline = false;
+    for (const RecordedEntity &e : s.linesOnLayer(BORDO))
+        baseline |= e.worldY1 == 100 && e.worldY2 == 100 && e.worldX1 == -150;
+    EXPECT_TRUE(baseline);
+}
+
+TEST(Elevation, BaseZoneShorterThanStoreyUsesBothSets) {
+    Wall w = plainWall(2);
+    Storey &st = w.Storeys[0];
+    st.BaseZoneHeight = 100;
+    st.CountA = 6;
+    st.CountB = 4;
+    RecordingSurface s;
+    drawElevation(s, w, 0);
+    EXPECT_EQ(verticalBars(s, 0, 164), 12);  // set A from Y to Y + 164 on both sides
+    EXPECT_EQ(verticalBars(s, 100, 300), 8); // set B from Y + 100 to the top
+    // Ties at CritTieSpacing 10 between 0 and 100 on both sides: the bottom line, 11 spaced
+    // lines from 0 to 100 and the top line.
+    int ties = 0;
+    for (const RecordedEntity &e : s.linesOnLayer(FERRI))
+        if (e.worldY1 == e.worldY2 && e.worldX1 == -147 && e.worldX2 == -90 &&
+            e.worldY1 <= 100.001f)
+            ++ties;
+    EXPECT_GE(ties, 11 + 2);
+}
+
+TEST(Elevation, BaseZoneWithLapReachingTheTopUsesSetAWithLaps) {
+    Wall w = plainWall(2);
+    Storey &st = w.Storeys[0];
+    st.Height = 150;
+    st.TopLevel = 150;
+    w.Storeys[1].Height = 450;
+    st.BaseZoneHeight = 100;
+    RecordingSurface s;
+    drawElevation(s, w, 0);
+    EXPECT_EQ(verticalBars(s, 0, 150), 12);          // set A over the storey
+    EXPECT_EQ(verticalBars(s, 150, 150 + 64), 12);   // with its laps
+    EXPECT_EQ(verticalBars(s, 100, 150), 0);         // no set B
+}
+
+TEST(Elevation, DiagonalBarsAndTheirText) {
+    Wall w = plainWall(1);
+    w.DiagonalDiameter = 16;
+    w.DiagonalAngle = 45;
+    w.DiagonalRise = 0;
+    RecordingSurface s;
+    drawElevation(s, w, 0);
+    EXPECT_NE(s.findText("Armatura diagonale: 4+4 %%c 16  L= 272"), nullptr);
+    RecordingSurface screen(false);
+    drawElevation(screen, w, 0);
+    EXPECT_NE(screen.findText("Armatura diagonale: 4+4 \xC3\x98 16  L= 272"), nullptr);
+}
+
+TEST(Elevation, DiagonalParallelToTheBottomBarsDrawsNothing) {
+    Wall w = plainWall(1);
+    w.DiagonalDiameter = 16;
+    w.DiagonalAngle = 0; // kept from the file: the bar lines never meet the bottom bars
+    RecordingSurface s;
+    drawElevation(s, w, 0);
+    for (const std::string &t : s.texts())
+        EXPECT_EQ(t.find("Armatura diagonale"), std::string::npos);
+    w.DiagonalDiameter = 0;
+    w.DiagonalAngle = 45;
+    RecordingSurface none;
+    drawElevation(none, w, 0);
+    for (const std::string &t : none.texts())
+        EXPECT_EQ(t.find("Armatura diagonale"), std::string::npos);
+}
+
+TEST(Elevation, VerticalSectionMarkStartsAtTheCutsOwnLevel) {
+    Wall w = plainWall(2, 100);
+    w.VertSections = {test::vertCut(0, 250, 700, 0, 2), test::vertCut(50, 0, 700, 0, 2)};
+    RecordingSurface s;
+    drawElevation(s, w, 1000);
+    auto sez = s.linesOnLayer(SEZIONI);
+    ASSERT_EQ(sez.size(), 16u);
+    // First mark: its bottom stub starts 5 + 7 below the cut's level, not the base level.
+    EXPECT_FLOAT_EQ(sez[0].worldY1, 250 - 12);
+    EXPECT_FLOAT_EQ(sez[0].worldX1, 1000);
+    // A cut from 0 starts at the bottom of the foundation.
+    EXPECT_FLOAT_EQ(sez[8].worldY1, 100 - 50 - 12);
+    EXPECT_NE(s.findText("A"), nullptr);
+    EXPECT_NE(s.findText("B"), nullptr);
+}
+
+TEST(SectionNames, LettersThenPairs) {
+    EXPECT_EQ(vertSectionName(0), "A");
+    EXPECT_EQ(vertSectionName(25), "Z");
+    EXPECT_EQ(vertSectionName(26), "AA");
+    EXPECT_EQ(vertSectionName(50), "AY");
+}
+
+} // namespace
+} // namespace murcad
