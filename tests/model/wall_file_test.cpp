@@ -304,3 +304,55 @@ TEST(WallFile, EveryExampleLoads) {
     }
     EXPECT_GE(loaded, 9);
 }
+
+TEST(WallFile, EveryExampleTruncatedAtEveryValueIsRefused) {
+    TempDir dir;
+    for (const auto &e : std::filesystem::directory_iterator(MURCAD_EXAMPLES_DIR)) {
+        if (e.path().extension() != ".PAR" || e.path().filename() == "band_element.PAR")
+            continue;
+        std::string text = murcad::test::readText(e.path().string());
+        Wall w;
+        ASSERT_TRUE(loadWall(e.path().string(), w).ok());
+        const Wall before = w;
+        // The last value ends the file: every cut before it must be refused.
+        std::size_t lastValue = text.find_last_of(",\n", text.size() - 3);
+        for (std::size_t cut = 0; cut <= lastValue; ++cut) {
+            if (cut > 0 && text[cut - 1] != ',' && text[cut - 1] != '\n')
+                continue;
+            LoadResult r = loadWall(dir.write("CUT.PAR", text.substr(0, cut)), w);
+            ASSERT_EQ(r.outcome, LoadOutcome::Failed) << e.path() << " cut at " << cut;
+            ASSERT_EQ(w, before);
+        }
+    }
+}
+
+TEST(WallFile, GarbageBytesNeverCrashAndNeverHalfLoad) {
+    TempDir dir;
+    std::string text = murcad::test::readText(std::string(MURCAD_EXAMPLES_DIR) +
+                                              "/realistic_10_storeys.PAR");
+    Wall w;
+    ASSERT_TRUE(loadWall(std::string(MURCAD_EXAMPLES_DIR) + "/realistic_10_storeys.PAR", w).ok());
+    unsigned seed = 12345;
+    auto next = [&seed]() { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7fff; };
+    const char junk[] = {'-', '9', '0', '.', ',', '\n', ' ', 'e', 'x', '\0', '\xff', '7'};
+    int failed = 0, loaded = 0;
+    for (int round = 0; round < 400; ++round) {
+        std::string t = text;
+        for (int k = 0; k < 1 + round % 4; ++k)
+            t[next() % t.size()] = junk[next() % sizeof junk];
+        Wall copy = w;
+        LoadResult r = loadWall(dir.write("JUNK.PAR", t), copy);
+        if (r.ok()) {
+            ++loaded;
+            for (const Storey &s : copy.Storeys)
+                ASSERT_TRUE(std::isfinite(s.Height) && std::isfinite(s.Length));
+        } else if (r.outcome == LoadOutcome::Failed) {
+            ++failed;
+            ASSERT_EQ(copy, w);
+        } else {
+            ASSERT_EQ(copy.LoadStatus, -2); // the switches now say band element
+        }
+    }
+    EXPECT_GT(failed, 0);
+    EXPECT_GT(loaded, 0);
+}
