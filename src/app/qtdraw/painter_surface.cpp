@@ -23,64 +23,33 @@ PainterSurface::PainterSurface(QPainter &painter, const ViewWindow &view,
                        QStringLiteral("DejaVu Sans")});
     font_.setStyleHint(QFont::SansSerif);
     painter_.setRenderHint(QPainter::Antialiasing, false);
+    for (int i = 0; i <= kLayerCount; ++i) {
+        Rgb c = layerScreenColour(layers_, i < kLayerCount ? i : -1);
+        colours_[i] = QColor(rgbRed(c), rgbGreen(c), rgbBlue(c));
+    }
 }
 
-QColor PainterSurface::backgroundColour(const LayerSettings &layers) {
-    return layers.LightBackground ? QColor(Qt::white) : QColor(Qt::black);
-}
-
-QColor PainterSurface::layerColour(int layer) const {
-    Rgb c = layerScreenColour(layers_, layer);
-    return QColor(rgbRed(c), rgbGreen(c), rgbBlue(c));
-}
-
-void PainterSurface::clear() {
-    painter_.save();
-    painter_.resetTransform();
-    painter_.fillRect(QRectF(0, 0, view_.BoxWidthPx, view_.BoxHeightPx),
-                      backgroundColour(layers_));
-    painter_.restore();
-}
-
-void PainterSurface::drawLine(float x1, float y1, float x2, float y2, int layer, int lineStyle) {
-    float px1 = screenX(x1), py1 = screenY(y1), px2 = screenX(x2), py2 = screenY(y2);
-    if (!finite(px1) || !finite(py1) || !finite(px2) || !finite(py2))
+void PainterSurface::usePen(int layer, bool dotted) {
+    int index = (layer >= 0 && layer < kLayerCount) ? layer : kLayerCount;
+    int key = index * 2 + (dotted ? 1 : 0);
+    if (key == penKey_)
         return;
-    // Dashed and dash-dot lines are dotted on screen; the pen is set per line, so the next
-    // line is solid again.
-    QPen pen(layerColour(layer));
+    QPen pen(colours_[index]);
     pen.setWidth(0);
-    if (lineStyle == Dashed || lineStyle == DashDot)
+    if (dotted)
         pen.setStyle(Qt::DotLine);
     painter_.setPen(pen);
-    painter_.drawLine(QPointF(px1, py1), QPointF(px2, py2));
+    penKey_ = key;
 }
 
-void PainterSurface::screenLine(float px1, float py1, float px2, float py2, int layer) {
-    if (!finite(px1) || !finite(py1) || !finite(px2) || !finite(py2))
-        return;
-    QPen pen(layerColour(layer));
-    pen.setWidth(0);
-    painter_.setPen(pen);
-    painter_.drawLine(QPointF(px1, py1), QPointF(px2, py2));
-}
-
-void PainterSurface::screenCircle(float cx, float cy, float radiusPx, int layer) {
-    if (!finite(cx) || !finite(cy) || !finite(radiusPx))
-        return;
-    QPen pen(layerColour(layer));
-    pen.setWidth(0);
-    painter_.setPen(pen);
-    painter_.setBrush(Qt::NoBrush);
-    painter_.drawEllipse(QPointF(cx, cy), radiusPx, radiusPx);
-}
-
-void PainterSurface::screenText(int px, int py, int heightPx, int widthPx, int angleDeg,
-                                std::string_view text, int layer) {
-    // Texts below two pixels are unreadable specks; skipping them keeps far views fast.
-    if (heightPx < 2 || text.empty() || !finite(float(px)) || !finite(float(py)))
-        return;
-    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+const PainterSurface::SizedFont &PainterSurface::fontFor(int heightPx, int widthPx) {
+    if (lastFont_ && lastFont_->heightPx == heightPx && lastFont_->widthPx == widthPx)
+        return *lastFont_;
+    for (const SizedFont &f : fonts_)
+        if (f.heightPx == heightPx && f.widthPx == widthPx) {
+            lastFont_ = &f;
+            return f;
+        }
     QFont f = font_;
     f.setPixelSize(heightPx);
     // The asked character width is a mean width: stretch the font to match it.
@@ -90,16 +59,88 @@ void PainterSurface::screenText(int px, int py, int heightPx, int widthPx, int a
         int stretch = static_cast<int>(std::lround(100.0 * widthPx / mean));
         f.setStretch(std::clamp(stretch, 25, 400));
     }
-    painter_.setFont(f);
-    painter_.setPen(layerColour(layer));
+    fonts_.push_back({heightPx, widthPx, f, QFontMetricsF(f).ascent()});
+    lastFont_ = &fonts_.back(); // earlier pointers may have moved with the vector
+    return fonts_.back();
+}
+
+QColor PainterSurface::backgroundColour(const LayerSettings &layers) {
+    return layers.LightBackground ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+QColor PainterSurface::layerColour(int layer) const {
+    return colours_[(layer >= 0 && layer < kLayerCount) ? layer : kLayerCount];
+}
+
+void PainterSurface::clear() {
+    painter_.save();
+    painter_.resetTransform();
+    painter_.fillRect(QRectF(0, 0, view_.BoxWidthPx, view_.BoxHeightPx),
+                      backgroundColour(layers_));
+    painter_.restore();
+    penKey_ = -1;
+}
+
+void PainterSurface::drawLine(float x1, float y1, float x2, float y2, int layer, int lineStyle) {
+    float px1 = screenX(x1), py1 = screenY(y1), px2 = screenX(x2), py2 = screenY(y2);
+    if (!finite(px1) || !finite(py1) || !finite(px2) || !finite(py2))
+        return;
+    // Lines wholly beside the box are not drawn.
+    const float w = view_.BoxWidthPx, h = view_.BoxHeightPx;
+    if ((px1 < -2 && px2 < -2) || (px1 > w + 2 && px2 > w + 2) || (py1 < -2 && py2 < -2) ||
+        (py1 > h + 2 && py2 > h + 2))
+        return;
+    // Dashed and dash-dot lines are dotted on screen; the style is chosen per line, so the
+    // next line is solid again.
+    usePen(layer, lineStyle == Dashed || lineStyle == DashDot);
+    painter_.drawLine(QPointF(px1, py1), QPointF(px2, py2));
+}
+
+void PainterSurface::screenLine(float px1, float py1, float px2, float py2, int layer) {
+    if (!finite(px1) || !finite(py1) || !finite(px2) || !finite(py2))
+        return;
+    usePen(layer, false);
+    painter_.drawLine(QPointF(px1, py1), QPointF(px2, py2));
+}
+
+void PainterSurface::screenCircle(float cx, float cy, float radiusPx, int layer) {
+    if (!finite(cx) || !finite(cy) || !finite(radiusPx))
+        return;
+    if (cx + radiusPx < -2 || cy + radiusPx < -2 || cx - radiusPx > view_.BoxWidthPx + 2 ||
+        cy - radiusPx > view_.BoxHeightPx + 2)
+        return;
+    usePen(layer, false);
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawEllipse(QPointF(cx, cy), radiusPx, radiusPx);
+}
+
+void PainterSurface::screenText(int px, int py, int heightPx, int widthPx, int angleDeg,
+                                std::string_view text, int layer) {
+    // Texts below two pixels are unreadable specks; skipping them keeps far views fast.
+    if (heightPx < 2 || text.empty())
+        return;
+    // A text lies within its length of its corner whatever its angle: skip it when that
+    // neighbourhood is beside the box.
+    const float reach = static_cast<float>(text.size()) * (widthPx + heightPx) + heightPx;
+    if (px + reach < 0 || py + reach < 0 || px - reach > view_.BoxWidthPx ||
+        py - reach > view_.BoxHeightPx)
+        return;
+    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const SizedFont &sized = fontFor(heightPx, widthPx);
+    const qreal ascent = sized.ascent;
+    painter_.setFont(sized.font);
+    usePen(layer, false);
+    if (angleDeg == 0) {
+        painter_.drawText(QPointF(px, py + ascent), s);
+        return;
+    }
     painter_.save();
     painter_.translate(px, py);
     // Anticlockwise on the screen is a negative rotation in Qt's y-down frame.
-    if (angleDeg != 0)
-        painter_.rotate(-angleDeg);
-    QFontMetricsF fm2(f);
-    painter_.drawText(QPointF(0, fm2.ascent()), s);
+    painter_.rotate(-angleDeg);
+    painter_.drawText(QPointF(0, ascent), s);
     painter_.restore();
+    penKey_ = -1; // restore() brought back an earlier pen
 }
 
 } // namespace murcad

@@ -9,6 +9,9 @@
 #include <QFont>
 #include <QPainter>
 
+#include <array>
+#include <vector>
+
 namespace murcad {
 
 /// A screen surface over any QPainter. World points are turned into pixels with the view
@@ -48,10 +51,25 @@ public:
     QColor layerColour(int layer) const;
 
 private:
+    /// Sets the pen for a layer and a dotted or solid stroke, unless it is already set.
+    void usePen(int layer, bool dotted);
+
     QPainter &painter_;
     const ViewWindow &view_;
     const LayerSettings &layers_;
     QFont font_;
+    std::array<QColor, kLayerCount + 1> colours_; ///< per layer, black last (out of range)
+    int penKey_ = -1;                             ///< layer * 2 + dotted of the pen set
+    struct SizedFont {
+        int heightPx;
+        int widthPx;
+        QFont font;
+        qreal ascent;
+    };
+    /// The font for a text height and mean character width, made once per size.
+    const SizedFont &fontFor(int heightPx, int widthPx);
+    std::vector<SizedFont> fonts_;
+    const SizedFont *lastFont_ = nullptr;
 };
 
 } // namespace murcad
