@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 using namespace murcad;
@@ -214,4 +215,64 @@ TEST(MainWindowView, WheelZoomsAboutTheCentre) {
     float width = w->view().ViewRight - w->view().ViewLeft;
     EXPECT_NEAR(width, 0.9f * (start.ViewRight - start.ViewLeft), 0.01);
     EXPECT_NEAR(w->view().ViewLeft + w->view().ViewRight, start.ViewLeft + start.ViewRight, 0.01);
+}
+
+namespace {
+/// Runs a command that shows a modal dialog; the dialog is closed as soon as it shows.
+/// Returns the title of the dialog seen, or "" when none appeared.
+QString titleOfModalDialog(MainWindow &w, int id) {
+    QString seen;
+    QTimer timer;
+    timer.setInterval(20);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (QWidget *m = QApplication::activeModalWidget()) {
+            seen = m->windowTitle();
+            m->close();
+        }
+    });
+    timer.start();
+    w.executeCommand(id);
+    timer.stop();
+    return seen;
+}
+} // namespace
+
+TEST(MainWindowCommands, DialogCommandsOpenTheirDialogs) {
+    WindowUnderTest w(QString::fromStdString(examplePath(kExample)));
+    EXPECT_EQ(titleOfModalDialog(*w.window, CmdPreferences), QString("Impostazioni"));
+    EXPECT_EQ(titleOfModalDialog(*w.window, CmdOffsetLeft), QString("Offset bordo sinistro"));
+    EXPECT_EQ(w->state().OffsetSide, 1);
+    EXPECT_EQ(titleOfModalDialog(*w.window, CmdOffsetRight), QString("Offset bordo destro"));
+    EXPECT_EQ(w->state().OffsetSide, 0);
+    w->state().editMode = EditMode::InsertVertical;
+    EXPECT_EQ(titleOfModalDialog(*w.window, CmdTakeoff), QString("Computo materiali"));
+    EXPECT_EQ(w->state().ReportFlag, 0);
+    EXPECT_EQ(w->state().editMode, EditMode::None);
+    EXPECT_EQ(titleOfModalDialog(*w.window, CmdDxf), QString("File DXF"));
+    EXPECT_FALSE(titleOfModalDialog(*w.window, CmdAbout).isEmpty());
+}
+
+TEST(MainWindowView, ZoomAndSectionModeArmedTogetherServeTheSameClick) {
+    WindowUnderTest w(QString::fromStdString(examplePath(kExample)));
+    MainWindow &mw = *w.window;
+    Wall &wall = mw.state().wall;
+    int before = wall.horizSectionCount();
+    mw.executeCommand(CmdInsertHorizontal);
+    mw.executeCommand(CmdZoomWindow);
+    float level = wall.BaseLevel + wall.Storeys[0].Height / 3;
+    QPoint p(static_cast<int>(mw.view().screenX(mw.elevationX())),
+             static_cast<int>(mw.view().screenY(level)));
+    QTest::mouseClick(mw.drawingArea(), Qt::LeftButton, {}, p);
+    EXPECT_EQ(mw.tool().ViewTool, kZoomSecondCorner); // first corner taken
+    EXPECT_EQ(wall.horizSectionCount(), before + 1);  // and the section inserted
+    EXPECT_EQ(mw.state().editMode, EditMode::None);
+}
+
+TEST(MainWindowView, EscapeGivesUpTheZoomWindowAndTheSectionMode) {
+    WindowUnderTest w(QString::fromStdString(examplePath(kExample)));
+    w->executeCommand(CmdDeleteSection);
+    w->executeCommand(CmdZoomWindow);
+    QTest::keyClick(w.window.get(), Qt::Key_Escape);
+    EXPECT_EQ(w->tool().ViewTool, kNoTool);
+    EXPECT_EQ(w->state().editMode, EditMode::None);
 }
