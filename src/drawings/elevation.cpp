@@ -16,6 +16,15 @@ namespace murcad {
 
 namespace {
 
+// Laps of the bars of an edge-zone row x1..x2 that the storey above (xa..xb) still covers:
+// bars beyond its border stop under the closing line and get no lap in the open air.
+void coveredLapBars(Surface &s, float x1, float x2, float y1, float y2, int count, int diam,
+                    float xa, float xb) {
+    for (float x : barRowPositions(x1, x2, count, diam))
+        if (x >= xa && x <= xb)
+            s.drawLine(x, y1, x, y2, FERRI, ByLayer);
+}
+
 // One bar set of both edge zones over the whole storey with its laps into the storey above.
 // Where the border does not continue above, the bars stop a cover short under a closing line
 // and laps are drawn only where the storey above still reaches over the edge zone.
@@ -27,7 +36,7 @@ void edgeSetWithLaps(Surface &s, const Wall &wall, const StoreyFrame &f, const S
         lapBarRow(s, f.xLc, f.Ytop, f.xL3, f.Ytop + lap, count, diam);
     } else {
         if (up.xL < f.xL3)
-            lapBarRow(s, f.xLc, f.Ytop, up.xL, f.Ytop + lap, count, diam);
+            coveredLapBars(s, f.xLc, f.xL3, f.Ytop, f.Ytop + lap, count, diam, up.xL, up.xR);
         edgeBarRow(s, f.xLc, f.Y, f.xL3, f.Ytop, count, diam, c);
         s.drawLine(f.xLc, f.Ytop - c, f.xL3, f.Ytop - c, closingLayer, ByLayer);
     }
@@ -36,7 +45,7 @@ void edgeSetWithLaps(Surface &s, const Wall &wall, const StoreyFrame &f, const S
         lapBarRow(s, f.xR3, f.Ytop, f.xRc, f.Ytop + lap, count, diam);
     } else {
         if (up.xR > f.xR3)
-            lapBarRow(s, up.xR, f.Ytop, f.xRc, f.Ytop + lap, count, diam);
+            coveredLapBars(s, f.xR3, f.xRc, f.Ytop, f.Ytop + lap, count, diam, up.xL, up.xR);
         edgeBarRow(s, f.xR3, f.Y, f.xRc, f.Ytop, count, diam, c);
         s.drawLine(f.xR3, f.Ytop - c, f.xRc, f.Ytop - c, closingLayer, ByLayer);
     }

@@ -269,7 +269,12 @@ void drawVerticalSection(Surface &s, const Wall &wall, int index, float X) {
             webStorey(s, wall, k, fr, f, yt, wallTop, X);
         else
             edgeStorey(s, wall, k, fr, f, yt, wallTop, X);
-        horizBarLabel(s, wall, st, f, fr.Y + fr.H / 2);
+        // At a bar level a third of the way up: clear of the default cuts at the storey's
+        // middle.
+        std::vector<float> levels = evenFromBottom(fr.Y, yt, st.HorizSpacing);
+        float labelY = levels.empty() ? fr.Y + fr.H * 0.3f
+                                      : levels[static_cast<std::size_t>(levels.size() * 0.3)];
+        horizBarLabel(s, wall, st, f, labelY);
         float level = k == 0 ? fr.Y : storeyLevel(wall, k - 1);
         levelMark(s, f.xr + 15, level, level, 0);
         s.drawLine(X - 25, level, f.xr + T + 65, level, QUOTE, Dashed);
