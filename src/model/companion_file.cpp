@@ -173,7 +173,12 @@ bool readCompanionFile(const std::string &companion, Wall &target, LoadError &er
         error = {companion, 0, "", "", companion + ": " + why};
         return false;
     }
-    ValueReader r(std::move(text), companion);
+    return readCompanionText(text, companion, target, error);
+}
+
+bool readCompanionText(const std::string &text, const std::string &companion, Wall &target,
+                       LoadError &error) {
+    ValueReader r(text, companion);
     CompanionHead head;
     Wall w = target;
     auto done = [&]() {
@@ -207,8 +212,8 @@ bool readCompanionFile(const std::string &companion, Wall &target, LoadError &er
         !r.readInteger(w.ExtraOption, "l'opzione aggiuntiva") ||
         !r.readInteger(storeys, "il numero di piani"))
         return done();
-    if (storeys < 0 || storeys > kMaxStoreys) {
-        r.fail(r.lastLine(), std::to_string(storeys), "un numero di piani da 0 a 2000");
+    if (storeys < 1 || storeys > kMaxStoreys) {
+        r.fail(r.lastLine(), std::to_string(storeys), "un numero di piani da 1 a 2000");
         return done();
     }
     w.Storeys.assign(storeys, {});

@@ -33,6 +33,10 @@ bool readCompanionHead(const std::string &companion, CompanionHead &head, LoadEr
 /// Reads a companion of version 5..11 in full into w. On failure w is unchanged.
 bool readCompanionFile(const std::string &companion, Wall &w, LoadError &error);
 
+/// The same from the companion's text; name appears in messages.
+bool readCompanionText(const std::string &text, const std::string &name, Wall &w,
+                       LoadError &error);
+
 /// Reads the section part of a companion of version 1..4 from reader (positioned after line 1)
 /// into w: version 4 records as stored, older ones inserted again so they fit the storeys;
 /// then the lap factor (versions 2..4) and the extra option (3..4).

@@ -29,7 +29,12 @@ SettingsSource readSettings(const std::string &profileFolder, SettingsFileValues
         applyDefaults(values);
         return SettingsSource::DefaultsMissing;
     }
-    ValueReader r(std::move(text), path);
+    return readSettingsText(text, path, values, error);
+}
+
+SettingsSource readSettingsText(const std::string &text, const std::string &path,
+                                SettingsFileValues &values, LoadError *error) {
+    ValueReader r(text, path);
     SettingsFileValues v = values;
     int version = 0;
     if (r.readInteger(version, "la versione del file") && version > 2) {
@@ -51,9 +56,9 @@ SettingsSource readSettings(const std::string &profileFolder, SettingsFileValues
     }
     int light = 0;
     std::int32_t c[5] = {};
-    if (!r.failed() && r.readSingle(v.Layers.DxfScaleLeft, "la scala DXF") &&
-        r.readSingle(v.Layers.DxfScaleRight, "la scala DXF") &&
-        r.readSingle(v.LapFactor, "il fattore di ancoraggio") &&
+    if (!r.failed() && r.readSingleIn(v.Layers.DxfScaleLeft, "la scala DXF", 0, 100000) &&
+        r.readSingleIn(v.Layers.DxfScaleRight, "la scala DXF", 0, 100000) &&
+        r.readSingleIn(v.LapFactor, "il fattore di ancoraggio", 0, 1000) &&
         r.readInteger(light, "lo sfondo") && r.readLong(c[0], "un colore") &&
         r.readLong(c[1], "un colore") && r.readLong(c[2], "un colore") &&
         r.readLong(c[3], "un colore") && r.readLong(c[4], "un colore")) {

@@ -28,6 +28,10 @@ enum class SettingsSource { File, DefaultsMissing, DefaultsTooNew, DefaultsUnrea
 SettingsSource readSettings(const std::string &profileFolder, SettingsFileValues &values,
                             LoadError *error = nullptr);
 
+/// The same from the settings text; name appears in messages.
+SettingsSource readSettingsText(const std::string &text, const std::string &name,
+                                SettingsFileValues &values, LoadError *error = nullptr);
+
 /// Writes profileFolder/Veruz2008.ini (version 2) atomically. Returns false and fills error
 /// when the file cannot be written.
 bool writeSettings(const std::string &profileFolder, const SettingsFileValues &values,

@@ -188,6 +188,43 @@ bool ValueReader::readLong(std::int32_t &out, const char *what) {
     return true;
 }
 
+static std::string bounds(double lo, double hi) {
+    return " (da " + formatNumber(lo, 0) + " a " + formatNumber(hi, 0) + ")";
+}
+
+void ValueReader::outOfBounds(const std::string &found, const char *what,
+                              const std::string &range) {
+    if (failed_)
+        return;
+    fail(lastLine_, found, std::string(what) + range);
+    error_.message = file_ + ", riga " + std::to_string(lastLine_) + ": valore \"" + found +
+                     "\" fuori dai limiti; atteso " + what + range + ".";
+}
+
+bool ValueReader::readSingleIn(float &out, const char *what, float lo, float hi) {
+    float v = 0;
+    if (!readSingle(v, what))
+        return false;
+    if (v < lo || v > hi) {
+        outOfBounds(formatNumber(v, 2), what, bounds(lo, hi));
+        return false;
+    }
+    out = v;
+    return true;
+}
+
+bool ValueReader::readIntegerIn(int &out, const char *what, int lo, int hi) {
+    int v = 0;
+    if (!readInteger(v, what))
+        return false;
+    if (v < lo || v > hi) {
+        outOfBounds(std::to_string(v), what, bounds(lo, hi));
+        return false;
+    }
+    out = v;
+    return true;
+}
+
 bool readWholeFile(const std::string &path, std::string &out, std::string *why) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {

@@ -27,6 +27,10 @@ public:
     bool readInteger(int &out, const char *what);
     /// A signed 32-bit whole number.
     bool readLong(std::int32_t &out, const char *what);
+    /// A Single that must lie within lo..hi; outside, the file is refused naming the bounds.
+    bool readSingleIn(float &out, const char *what, float lo, float hi);
+    /// An Integer that must lie within lo..hi.
+    bool readIntegerIn(int &out, const char *what, int lo, int hi);
 
     /// Skips blanks and line ends; true when nothing but them is left.
     bool atEnd();
@@ -44,6 +48,7 @@ private:
     bool readToken(std::string &token, int &line, bool isText, const char *what);
     bool readNumber(double &out, const char *what);
     void skipBlanksAndNewlines();
+    void outOfBounds(const std::string &found, const char *what, const std::string &range);
 
     std::string text_;
     std::string file_;

@@ -5,6 +5,8 @@
 #include "model/companion_file.h"
 #include "model/file_time.h"
 #include "model/value_reader.h"
+#include "model/wall_limits.h"
+#include "model/wall_validation.h"
 
 #include <cmath>
 #include <sstream>
@@ -14,10 +16,9 @@ namespace murcad {
 
 namespace {
 
-constexpr int kMaxFileStoreys = 1000;
-constexpr int kMaxFileLevels = 10000;
-constexpr int kMaxElements = 100000;
-constexpr int kMaxStoreyTable = 2000; // after boundary insertions and splits
+using namespace limits;
+constexpr float L = kMaxLength;
+constexpr int kMaxStoreyTable = kMaxStoreys;
 
 bool isRegularFile(const std::string &path) {
     struct stat st {};
@@ -244,20 +245,20 @@ LoadOutcome readWallDataFile(ValueReader &r, Wall &w) {
         r.fail(r.lastLine(), std::to_string(levels), "un numero di livelli da 1 a 10000");
         return LoadOutcome::Failed;
     }
-    if (!(r.readSingle(w.TotalHeight, "l'altezza totale") &&
-          r.readSingle(w.ParLineB2, "un valore della riga B") &&
-          r.readSingle(w.Thickness, "lo spessore") &&
-          r.readSingle(w.FoundationThickness, "lo spessore della fondazione") &&
-          r.readSingle(w.ParLineC1, "un valore della riga C") &&
-          r.readSingle(w.ParLineC2, "un valore della riga C") &&
-          r.readSingle(w.DiagonalArea, "l'area della diagonale") &&
-          r.readSingle(w.DiagonalAngle, "l'angolo della diagonale") &&
-          r.readSingle(w.DiagonalRise, "l'altezza della diagonale")))
+    if (!(r.readSingleIn(w.TotalHeight, "l'altezza totale", 0, L) &&
+          r.readSingleIn(w.ParLineB2, "un valore della riga B", -L, L) &&
+          r.readSingleIn(w.Thickness, "lo spessore", 0, L) &&
+          r.readSingleIn(w.FoundationThickness, "lo spessore della fondazione", -L, L) &&
+          r.readSingleIn(w.ParLineC1, "un valore della riga C", -L, L) &&
+          r.readSingleIn(w.ParLineC2, "un valore della riga C", -L, L) &&
+          r.readSingleIn(w.DiagonalArea, "l'area della diagonale", 0, kMaxDiagonalArea) &&
+          r.readSingleIn(w.DiagonalAngle, "l'angolo della diagonale", -kMaxAngle, kMaxAngle) &&
+          r.readSingleIn(w.DiagonalRise, "l'altezza della diagonale", -L, L)))
         return LoadOutcome::Failed;
     w.DiagonalDiameter = diagonalBarDiameter(w.DiagonalArea);
-    if (!(r.readSingle(w.Cover, "il copriferro") &&
-          r.readSingle(w.ParLineE2, "un valore della riga E") &&
-          r.readSingle(w.ParLineE3, "un valore della riga E")))
+    if (!(r.readSingleIn(w.Cover, "il copriferro", 0, L) &&
+          r.readSingleIn(w.ParLineE2, "un valore della riga E", -L, L) &&
+          r.readSingleIn(w.ParLineE3, "un valore della riga E", -L, L)))
         return LoadOutcome::Failed;
     w.ParLineC1 = std::min(w.ParLineC1, w.TotalHeight);
     w.ParLineC2 = std::min(w.ParLineC2, w.TotalHeight);
@@ -268,29 +269,29 @@ LoadOutcome readWallDataFile(ValueReader &r, Wall &w) {
         w.StoreyLevels.assign(storeys, 0.0f);
         for (int i = 0; i < storeys; ++i) {
             Storey &s = w.Storeys[i];
-            if (!r.readSingle(s.TopLevel, "la quota del piano"))
+            if (!r.readSingleIn(s.TopLevel, "la quota del piano", -L, L))
                 return LoadOutcome::Failed;
             w.StoreyLevels[i] = s.TopLevel;
-            if (ver > 1 && !(r.readSingle(s.OffsetRight, "l'offset destro") &&
-                             r.readSingle(s.OffsetLeft, "l'offset sinistro")))
+            if (ver > 1 && !(r.readSingleIn(s.OffsetRight, "l'offset destro", 0, L) &&
+                             r.readSingleIn(s.OffsetLeft, "l'offset sinistro", 0, L)))
                 return LoadOutcome::Failed;
         }
     }
     for (int j = 0; j < levels; ++j) {
         FileLevel &f = w.FileLevels[j];
         float e = 0, web = 0, h = 0, t = 0;
-        bool ok = r.readSingle(f.Shift, "lo spostamento del livello") &&
-                  r.readSingle(f.TopLevel, "la quota del livello") &&
-                  r.readSingle(f.Length, "la lunghezza del livello") &&
-                  r.readSingle(e, "la lunghezza della zona di bordo") &&
-                  r.readInteger(f.DiamB, "il diametro dei ferri d'anima") &&
-                  r.readSingle(web, "il passo dei ferri d'anima") &&
-                  r.readInteger(f.DiamA, "il diametro dei ferri di bordo") &&
-                  r.readInteger(f.CountA, "il numero dei ferri di bordo") &&
-                  r.readInteger(f.HorizDiam, "il diametro dei ferri orizzontali") &&
-                  r.readSingle(h, "il passo dei ferri orizzontali");
+        bool ok = r.readSingleIn(f.Shift, "lo spostamento del livello", -L, L) &&
+                  r.readSingleIn(f.TopLevel, "la quota del livello", -L, L) &&
+                  r.readSingleIn(f.Length, "la lunghezza del livello", 0, L) &&
+                  r.readSingleIn(e, "la lunghezza della zona di bordo", -L, L) &&
+                  r.readIntegerIn(f.DiamB, "il diametro dei ferri d'anima", 0, kMaxDiameter) &&
+                  r.readSingleIn(web, "il passo dei ferri d'anima", 0, L) &&
+                  r.readIntegerIn(f.DiamA, "il diametro dei ferri di bordo", 0, kMaxDiameter) &&
+                  r.readIntegerIn(f.CountA, "il numero dei ferri di bordo", 0, kMaxEdgeBars) &&
+                  r.readIntegerIn(f.HorizDiam, "il diametro dei ferri orizzontali", 0, kMaxDiameter) &&
+                  r.readSingleIn(h, "il passo dei ferri orizzontali", 0, L);
         if (ok && ver >= 4)
-            ok = r.readSingle(t, "il passo delle legature");
+            ok = r.readSingleIn(t, "il passo delle legature", 0, L);
         if (ok && ver >= 5)
             ok = r.readInteger(f.LevelFlag, "il dato aggiuntivo del livello");
         if (!ok)
@@ -342,7 +343,42 @@ LoadOutcome readWallDataFile(ValueReader &r, Wall &w) {
     return LoadOutcome::Loaded;
 }
 
+// Refuses a wall that loaded but lies outside the bounds the drawings rely on.
+bool withinBounds(const Wall &w, const std::string &file, LoadError &error) {
+    std::string problem;
+    if (checkWallBounds(w, problem))
+        return true;
+    error = {file, 0, "", "", file + ": " + problem + "."};
+    return false;
+}
+
 } // namespace
+
+LoadResult readWallData(const std::string &text, const std::string &fileName, Wall &wall) {
+    LoadResult result;
+    ValueReader r(text, fileName);
+    Wall staged = wall;
+    LoadOutcome outcome = readWallDataFile(r, staged);
+    if (outcome == LoadOutcome::Failed) {
+        result.error = r.error();
+        return result;
+    }
+    if (outcome == LoadOutcome::BandElement) {
+        wall.LoadStatus = -2;
+        result.outcome = LoadOutcome::BandElement;
+        return result;
+    }
+    staged.HorizSections.clear();
+    staged.VertSections.clear();
+    makeDefaultSections(staged);
+    if (!withinBounds(staged, fileName, result.error))
+        return result;
+    staged.WallFile = fileName;
+    staged.LoadStatus = 0;
+    wall = std::move(staged);
+    result.outcome = LoadOutcome::Loaded;
+    return result;
+}
 
 std::string companionPath(const std::string &wallPath) {
     if (wallPath.size() < 3)
@@ -380,7 +416,8 @@ LoadResult loadWall(const std::string &path, Wall &wall) {
         DateTime stored = parseDateTime(head.dateText);
         if (fileTime && !companionIsStale(*fileTime, stored)) {
             Wall staged = wall;
-            if (!readCompanionFile(companion, staged, result.error))
+            if (!readCompanionFile(companion, staged, result.error) ||
+                !withinBounds(staged, companion, result.error))
                 return result;
             staged.WallFile = path;
             staged.LoadStatus = 0;
@@ -429,6 +466,8 @@ LoadResult loadWall(const std::string &path, Wall &wall) {
     } else {
         makeDefaultSections(staged);
     }
+    if (!withinBounds(staged, path, result.error))
+        return result;
     staged.WallFile = path;
     staged.LoadStatus = 0;
     wall = std::move(staged);

@@ -28,6 +28,10 @@ struct LoadResult {
 /// companion stores them. On success wall.WallFile becomes path.
 LoadResult loadWall(const std::string &path, Wall &wall);
 
+/// Reads wall data file text (no companion) into a staging copy of wall with the default
+/// sections, and takes it only on success; fileName names the file in messages.
+LoadResult readWallData(const std::string &text, const std::string &fileName, Wall &wall);
+
 /// The companion path of a wall data file: the last three characters replaced by "wpx".
 std::string companionPath(const std::string &wallPath);
 
