@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace murcad::app {
@@ -92,6 +93,7 @@ DxfDialog::DxfDialog(DxfDialogContext context, QWidget *parent)
     for (QLineEdit *e : {scaleLeft_, scaleRight_}) {
         e->setAlignment(Qt::AlignRight);
         e->setMaximumWidth(80);
+        e->installEventFilter(this);
     }
     scaleRow->addWidget(scaleLeft_);
     scaleRow->addWidget(new QLabel(QStringLiteral("cm =")));
@@ -146,6 +148,14 @@ DxfDialog::DxfDialog(DxfDialogContext context, QWidget *parent)
     resize(820, 620);
 
     setDataFolder(qs(ctx_.startFolder));
+}
+
+bool DxfDialog::eventFilter(QObject *watched, QEvent *event) {
+    // Entering a scale box selects its whole text, also when entered by a click.
+    if (event->type() == QEvent::FocusIn)
+        if (auto *box = qobject_cast<QLineEdit *>(watched))
+            QTimer::singleShot(0, box, &QLineEdit::selectAll);
+    return QDialog::eventFilter(watched, event);
 }
 
 void DxfDialog::setDataFolder(const QString &folder) {

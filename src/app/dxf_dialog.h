@@ -63,6 +63,9 @@ public:
     /// "Genera File DXF". Returns true when a file was written.
     bool generate();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void addSelected();
     void addAll();

@@ -264,6 +264,7 @@ void MainWindow::executeCommand(int id) {
         break;
     case CmdPan:
         armPan(tool_);
+        area_->setCursor(Qt::OpenHandCursor);
         break;
     case CmdPreviousView:
         swapPreviousView(view_);

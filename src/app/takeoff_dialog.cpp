@@ -26,6 +26,9 @@ TakeoffDialog::TakeoffDialog(AppState &state, std::vector<std::string> batchPath
     perDiameter_->setChecked(false);
     viewer_ = new QTextBrowser;
     viewer_->setMinimumSize(560, 480);
+    // Room between the columns of the tables, as the tab stops of the RTF document give.
+    viewer_->document()->setDefaultStyleSheet(
+        QStringLiteral("td { padding-left: 6px; padding-right: 14px; }"));
     save_ = new QPushButton(QStringLiteral("Salva computo"));
     close_ = new QPushButton(QStringLiteral("Chiudi"));
     connect(perDiameter_, &QCheckBox::toggled, this, &TakeoffDialog::compute);
