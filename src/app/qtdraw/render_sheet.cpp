@@ -15,6 +15,9 @@
 #include <cstdlib>
 #include <memory>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace murcad {
 
 namespace {
@@ -63,6 +66,15 @@ void ensureQtGui() {
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") &&
         !std::getenv("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a desktop session there is no runtime folder; give Qt a private one rather than
+    // let it warn on every run of the command-line tool.
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        std::string dir = "/tmp/runtime-" + std::to_string(::getuid());
+        ::mkdir(dir.c_str(), 0700);
+        struct stat st {};
+        if (::stat(dir.c_str(), &st) == 0 && st.st_uid == ::getuid() && (st.st_mode & 077) == 0)
+            qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir));
+    }
     static int argc = 1;
     static char name[] = "murcad";
     static char *argv[] = {name, nullptr};
