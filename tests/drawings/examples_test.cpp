@@ -2,6 +2,8 @@
 #include "draw/recording_surface.h"
 #include "drawings/sheet.h"
 #include "drawings/vertical_section.h"
+#include "dxf/dxf_surface.h"
+#include "dxf/dxf_tags.h"
 #include "model/wall_file.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +74,23 @@ TEST(ExampleSheets, EveryExampleDrawsFiniteEntitiesWithItsTitles) {
         }
     }
     EXPECT_GE(drawn, 5);
+}
+
+TEST(ExampleSheets, DxfTextOfTheRealisticWallHasItsTitlesAndOnlyNumbers) {
+    Wall w;
+    ASSERT_TRUE(loadWall(std::string(MURCAD_EXAMPLES_DIR) + "/realistic_10_storeys.PAR", w).ok());
+    DxfTagWriter writer;
+    DxfSurface s(writer, makeDefaultLayerSettings());
+    redraw(s, w);
+    const std::string &dxf = writer.text();
+    EXPECT_NE(dxf.find("\r\nParete n. 7\r\n"), std::string::npos);
+    EXPECT_NE(dxf.find("\r\nSezione 1 - 1\r\n"), std::string::npos);
+    EXPECT_NE(dxf.find("\r\nSezione A-A\r\n"), std::string::npos);
+    EXPECT_NE(dxf.find("%%c"), std::string::npos);
+    EXPECT_EQ(dxf.find("nan"), std::string::npos);
+    EXPECT_EQ(dxf.find("inf"), std::string::npos);
+    EXPECT_EQ(dxf.find(','), std::string::npos);
+    EXPECT_NE(dxf.find("\r\nTESTO_QUOTE\r\n"), std::string::npos);
 }
 
 } // namespace
