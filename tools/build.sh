@@ -39,8 +39,15 @@ run)
     exec "$build/bin/murcad-cli" info "$example"
     ;;
 test)
-    cd "$build"
-    ctest --output-on-failure -j"$(nproc)" --timeout 600
+    (cd "$build" && ctest --output-on-failure -j"$(nproc)" --timeout 600)
+    # The core and its tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+    asan=build-asan
+    cmake -S . -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DMURCAD_SANITIZE=ON \
+          -DMURCAD_BUILD_APP=OFF -DMURCAD_BUILD_BENCH=OFF >/dev/null
+    cmake --build "$asan" -j"$(nproc)"
+    cd "$asan"
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --output-on-failure -j"$(nproc)" --timeout 900
     ;;
 *)
     echo "uso: $0 run|test" >&2
