@@ -89,6 +89,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("MURCAD Vavire");
     QApplication::setOrganizationName("MURCAD");
+    args = QApplication::arguments().mid(1); // without the options Qt took for itself
 
     murcad::Folders folders = murcad::findFolders();
     murcad::app::StartupOptions options;

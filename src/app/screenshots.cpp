@@ -2,6 +2,8 @@
 #include "screenshots.h"
 
 #include "border_offset_dialog.h"
+#include "command_table.h"
+#include "drawing_area.h"
 #include "colour_picker_dialog.h"
 #include "dxf_dialog.h"
 #include "preferences_dialog.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
+#include <QMouseEvent>
 #include <QThread>
 
 #include <cstdio>
@@ -40,6 +43,18 @@ bool save(QWidget *w, const QString &folder, const QString &name) {
     return ok;
 }
 
+void send(QWidget *w, QEvent::Type type, QPoint at, Qt::MouseButton button) {
+    QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), button,
+                  type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(button),
+                  Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+void click(QWidget *w, QPoint at) {
+    send(w, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    send(w, QEvent::MouseButtonRelease, at, Qt::LeftButton);
+}
+
 } // namespace
 
 int takeScreenshots(const StartupOptions &options, const QString &folder) {
@@ -47,6 +62,22 @@ int takeScreenshots(const StartupOptions &options, const QString &folder) {
     MainWindow window(options);
     window.resize(1400, 860);
     bool ok = save(&window, folder, "main");
+
+    // A zoom window being dragged, then the view it gives, on the light background.
+    window.executeCommand(CmdZoomWindow);
+    DrawingArea *area = window.drawingArea();
+    QPoint a(area->width() / 3, area->height() / 3), b(area->width() / 2, area->height() / 2);
+    click(area, a);
+    send(area, QEvent::MouseMove, b, Qt::NoButton);
+    ok &= save(&window, folder, "main_zoom_band");
+    click(area, b);
+    window.state().layers.LightBackground = 1;
+    defaultScreenColours(window.state().layers);
+    window.redrawSheet();
+    ok &= save(&window, folder, "main_zoomed_light");
+    window.state().layers.LightBackground = 0;
+    defaultScreenColours(window.state().layers);
+    window.executeCommand(CmdWholeSheet);
 
     std::string report;
     {
