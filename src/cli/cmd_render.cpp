@@ -68,16 +68,18 @@ int renderCommand(const std::vector<std::string> &args) {
             output = args[++i];
         } else if (a == "--size" && i + 1 < args.size()) {
             if (!parseSize(args[++i], width, height)) {
-                std::fprintf(stderr, "render: dimensione non valida \"%s\" (attesa LxA, "
-                                     "per esempio 1920x1080)\n",
+                std::fprintf(stderr,
+                             "render: dimensione non valida \"%s\" (attesa LxA, "
+                             "per esempio 1920x1080)\n",
                              args[i].c_str());
                 return 2;
             }
         } else if (a == "--window" && i + 1 < args.size()) {
             std::array<float, 4> w{};
             if (!parseWindow(args[++i], w)) {
-                std::fprintf(stderr, "render: finestra non valida \"%s\" (attesa "
-                                     "sinistra,basso,destra,alto in cm)\n",
+                std::fprintf(stderr,
+                             "render: finestra non valida \"%s\" (attesa "
+                             "sinistra,basso,destra,alto in cm)\n",
                              args[i].c_str());
                 return 2;
             }
@@ -126,7 +128,8 @@ int renderCommand(const std::vector<std::string> &args) {
 }
 
 const bool registered = registerCommand(
-    "render", "render FILE.PAR -o OUT.png|OUT.svg|OUT.pdf [--size WxH] [--light] [--window L,B,R,T]",
+    "render",
+    "render FILE.PAR -o OUT.png|OUT.svg|OUT.pdf [--size WxH] [--light] [--window L,B,R,T]",
     &renderCommand);
 
 } // namespace

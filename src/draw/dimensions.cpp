@@ -89,8 +89,8 @@ void dxfDimensionLine(Surface &s, std::string_view text, float x1, float y1, flo
     float a = dxfLineAngle(x1, y1, x2, y2);
     s.dxfLine(x1, y1, x2, y2, lineLayer, ByLayer);
     s.dxfText((x1 + x2) / 2 - 0.8f * height * std::sin(a),
-              (y1 + y2) / 2 + 0.8f * height * std::cos(a), text, textLayer, a * 57.2957795f,
-              height, 1);
+              (y1 + y2) / 2 + 0.8f * height * std::cos(a), text, textLayer, a * 57.2957795f, height,
+              1);
 }
 
 void dxfDimension(Surface &s, float x1, float y1, float x2, float y2, int layer) {
@@ -154,8 +154,8 @@ int drawBarDimension(Surface &s, float x1, float y1, float x2, float y2, int sid
     return length;
 }
 
-void drawBarShape(Surface &s, float x1, float y1, float x2, float y2, float offset,
-                  int diameter, float spacing) {
+void drawBarShape(Surface &s, float x1, float y1, float x2, float y2, float offset, int diameter,
+                  float spacing) {
     int leg = drawBarDimension(s, x1, y1, x2, y2, -1);
     float total = offset + static_cast<float>(leg);
     float a = (x2 - x1 > 0.001f) ? std::atan((y1 - y2) / (x1 - x2)) : kPi / 2;
@@ -184,8 +184,8 @@ void drawBarShape(Surface &s, float x1, float y1, float x2, float y2, float offs
 void drawBarLabel(Surface &s, float x1, float y1, float x2, float y2, float dx, float dy,
                   float spacing, int diameter, LabelLayers layers) {
     float px = x1 + dx, py = y1 + dy;
-    bool skipFirst = (y1 - y2 >= 0.00001f) ? layers.SingleLayerVert != 0
-                                           : layers.SingleLayerHoriz != 0;
+    bool skipFirst =
+        (y1 - y2 >= 0.00001f) ? layers.SingleLayerVert != 0 : layers.SingleLayerHoriz != 0;
     if (!skipFirst)
         s.drawLine(x1, y1, px, py, QUOTE, ByLayer);
     s.drawLine(x2, y2, px, py, QUOTE, ByLayer);

@@ -27,8 +27,8 @@ int drawBarDimension(Surface &s, float x1, float y1, float x2, float y2, int sid
 
 /// One leg of a bar (figure on the other side) and along it the description
 /// "1Ø<diameter>/<spacing> L=<offset + leg length>".
-void drawBarShape(Surface &s, float x1, float y1, float x2, float y2, float offset,
-                  int diameter, float spacing);
+void drawBarShape(Surface &s, float x1, float y1, float x2, float y2, float offset, int diameter,
+                  float spacing);
 
 /// Which reinforcement layers the wall has, for the bar labels.
 struct LabelLayers {

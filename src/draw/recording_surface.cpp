@@ -3,8 +3,7 @@
 
 namespace murcad {
 
-void RecordingSurface::drawLine(float x1, float y1, float x2, float y2, int layer,
-                                int lineStyle) {
+void RecordingSurface::drawLine(float x1, float y1, float x2, float y2, int layer, int lineStyle) {
     if (dxf_) {
         dxfLine(dxfX(x1), dxfY(y1), dxfX(x2), dxfY(y2), layer, lineStyle);
     } else {
@@ -82,8 +81,8 @@ void RecordingSurface::dxfCircle(float x, float y, float r, int layer) {
     entities.push_back(std::move(e));
 }
 
-void RecordingSurface::dxfText(float x, float y, std::string_view text, int layer,
-                               float angleDeg, float height, int hAlign) {
+void RecordingSurface::dxfText(float x, float y, std::string_view text, int layer, float angleDeg,
+                               float height, int hAlign) {
     RecordedEntity e;
     e.kind = RecordedEntity::Text;
     e.x1 = x;
@@ -114,8 +113,7 @@ std::vector<RecordedEntity> RecordingSurface::ofKind(RecordedEntity::Kind kind) 
 
 const RecordedEntity *RecordingSurface::findText(std::string_view s) const {
     for (const RecordedEntity &e : entities)
-        if ((e.kind == RecordedEntity::Text || e.kind == RecordedEntity::ScreenText) &&
-            e.text == s)
+        if ((e.kind == RecordedEntity::Text || e.kind == RecordedEntity::ScreenText) && e.text == s)
             return &e;
     return nullptr;
 }

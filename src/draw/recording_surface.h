@@ -48,8 +48,8 @@ public:
     float screenX(float x) const override { return view.screenX(x); }
     float screenY(float y) const override { return view.screenY(y); }
     float viewScale() const override { return view.ViewScale; }
-    void screenText(int px, int py, int heightPx, int widthPx, int angleDeg,
-                    std::string_view text, int layer) override;
+    void screenText(int px, int py, int heightPx, int widthPx, int angleDeg, std::string_view text,
+                    int layer) override;
     void screenCircle(float cx, float cy, float radiusPx, int layer) override;
     void screenLine(float px1, float py1, float px2, float py2, int layer) override;
     void clear() override { ++clearCount; }
@@ -59,8 +59,8 @@ public:
     float dxfScale() const override { return DxfScale; }
     void dxfLine(float x1, float y1, float x2, float y2, int layer, int lineStyle) override;
     void dxfCircle(float x, float y, float r, int layer) override;
-    void dxfText(float x, float y, std::string_view text, int layer, float angleDeg,
-                 float height, int hAlign) override;
+    void dxfText(float x, float y, std::string_view text, int layer, float angleDeg, float height,
+                 int hAlign) override;
 
     /// Every recorded text (DXF or screen), in order.
     std::vector<std::string> texts() const;

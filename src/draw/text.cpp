@@ -18,7 +18,9 @@ int pixelRound(float v) {
     return static_cast<int>(roundHalfEven(v));
 }
 
-std::string_view diameterSign(const Surface &s) { return s.isDxf() ? "%%c" : "\xC3\x98"; }
+std::string_view diameterSign(const Surface &s) {
+    return s.isDxf() ? "%%c" : "\xC3\x98";
+}
 
 std::string plainNumber(float v) {
     std::string t = formatNumber(v, 2);
@@ -40,18 +42,18 @@ std::string dimensionFigure(float d) {
     return formatNumber(d, 1);
 }
 
-void screenWorldText(Surface &s, float x, float y, std::string_view text, int layer,
-                     float heightCm, float angleDeg, float widthFactor) {
+void screenWorldText(Surface &s, float x, float y, std::string_view text, int layer, float heightCm,
+                     float angleDeg, float widthFactor) {
     if (s.isDxf())
         return;
     int h = pixelRound(s.viewScale() * heightCm);
     int w = pixelRound(widthFactor * h);
-    s.screenText(pixelRound(s.screenX(x)), pixelRound(s.screenY(y)), h, w,
-                 pixelRound(angleDeg), text, layer);
+    s.screenText(pixelRound(s.screenX(x)), pixelRound(s.screenY(y)), h, w, pixelRound(angleDeg),
+                 text, layer);
 }
 
-void dxfWorldText(Surface &s, float x, float y, std::string_view text, int layer,
-                  float heightCm, int hAlign, float angleDeg, float dyUnits) {
+void dxfWorldText(Surface &s, float x, float y, std::string_view text, int layer, float heightCm,
+                  int hAlign, float angleDeg, float dyUnits) {
     if (!s.isDxf())
         return;
     s.dxfText(s.dxfX(x), s.dxfY(y) + dyUnits, text, layer, angleDeg, heightCm * s.dxfScale(),

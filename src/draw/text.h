@@ -25,12 +25,12 @@ std::string dimensionFigure(float d);
 
 /// Screen text with its top-left corner at world point (x, y): height ViewScale × heightCm
 /// and width widthFactor × that height, both in whole pixels; nothing on a DXF surface.
-void screenWorldText(Surface &s, float x, float y, std::string_view text, int layer,
-                     float heightCm, float angleDeg = 0, float widthFactor = 0.4f);
+void screenWorldText(Surface &s, float x, float y, std::string_view text, int layer, float heightCm,
+                     float angleDeg = 0, float widthFactor = 0.4f);
 
 /// DXF text anchored at world point (x, y) moved by dyUnits DXF units upwards: height
 /// heightCm × DxfScale, the given justification; nothing on a screen surface.
-void dxfWorldText(Surface &s, float x, float y, std::string_view text, int layer,
-                  float heightCm, int hAlign, float angleDeg = 0, float dyUnits = 0);
+void dxfWorldText(Surface &s, float x, float y, std::string_view text, int layer, float heightCm,
+                  int hAlign, float angleDeg = 0, float dyUnits = 0);
 
 } // namespace murcad

@@ -42,8 +42,8 @@ bool alternateTie(int k, int n, bool edgeRow) {
     return k % 2 == 1;
 }
 
-BarRowResult drawBarRow(Surface &s, Point start, Point end, int n, int diameterMm,
-                        int tieCount, float u, bool fromEnd) {
+BarRowResult drawBarRow(Surface &s, Point start, Point end, int n, int diameterMm, int tieCount,
+                        float u, bool fromEnd) {
     BarRowResult res;
     if (n <= 0)
         return res;
@@ -96,8 +96,8 @@ BarRowResult drawBarRow(Surface &s, Point start, Point end, int n, int diameterM
     return res;
 }
 
-void drawWebRow(Surface &s, const Wall &wall, Point start, Point end, float spacing,
-                int diameterMm, float u, int tieArg) {
+void drawWebRow(Surface &s, const Wall &wall, Point start, Point end, float spacing, int diameterMm,
+                float u, int tieArg) {
     if (!(spacing > 0) || !std::isfinite(spacing))
         return;
     const float lw = distance(start.x, start.y, end.x, end.y) - 2 * wall.Cover;

@@ -100,11 +100,10 @@ void lowerStoreyBars(Surface &s, const Wall &wall, int i, const StoreyFrame &f,
     WebWindow none;
     if (up.xL <= f.xL3 && up.xR >= f.xR3) {
         if (hasEdgeZones(wall, st))
-            webMesh(s, f.xL3, f.Y, f.xR3, f.Ytop, st.HorizSpacing, st.WebSpacing, none, c,
-                    noEdge);
+            webMesh(s, f.xL3, f.Y, f.xR3, f.Ytop, st.HorizSpacing, st.WebSpacing, none, c, noEdge);
         else
-            webMesh(s, f.xL3 + c, f.Y, f.xR3 - c, f.Ytop, st.HorizSpacing, st.WebSpacing, none,
-                    c, noEdge);
+            webMesh(s, f.xL3 + c, f.Y, f.xR3 - c, f.Ytop, st.HorizSpacing, st.WebSpacing, none, c,
+                    noEdge);
         webLaps(s, f.xL3, f.Ytop, f.xR3, f.Ytop + f.lapB, st.WebSpacing, none, c);
     } else {
         WebWindow w;
@@ -127,8 +126,7 @@ void topStoreyBars(Surface &s, const Wall &wall, int i, const StoreyFrame &f) {
     WebWindow none;
     if (!hasEdgeZones(wall, st)) {
         singleEdgeBars(s, f, yt);
-        webMesh(s, f.xL3 + c, f.Y, f.xR3 - c, yt, st.HorizSpacing, st.WebSpacing, none, c,
-                noEdge);
+        webMesh(s, f.xL3 + c, f.Y, f.xR3 - c, yt, st.HorizSpacing, st.WebSpacing, none, c, noEdge);
         return;
     }
     const float F = st.BaseZoneHeight;

@@ -12,7 +12,9 @@ namespace {
 // damaged file must not stall the drawing.
 constexpr int kMaxLines = 5000;
 
-bool positive(float s) { return std::isfinite(s) && s > 0; }
+bool positive(float s) {
+    return std::isfinite(s) && s > 0;
+}
 } // namespace
 
 std::vector<float> spacedOffsets(float ln, float s) {
@@ -93,8 +95,7 @@ void lapBarRow(Surface &s, float x1, float y1, float x2, float y2, int count, in
         s.drawLine(x, y1, x, y2, FERRI, ByLayer);
 }
 
-void foundationEdgeBars(Surface &s, float x1, float y1, float x2, float y2, int count,
-                        int diamMm) {
+void foundationEdgeBars(Surface &s, float x1, float y1, float x2, float y2, int count, int diamMm) {
     for (float x : barRowPositions(x1, x2, count, diamMm))
         s.drawLine(x, y1, x, y2, FERRI, ByLayer);
     s.drawLine(x1, y1, x2, y1, FERRI, ByLayer);
@@ -118,8 +119,8 @@ void edgeStirrups(Surface &s, float x1, float y1, float x2, float y2, float spac
         s.drawLine(x1, y, x2, y, FERRI, ByLayer);
 }
 
-void webMesh(Surface &s, float x1, float y1, float x2, float y2, float spacingH,
-             float spacingV, const WebWindow &w, float cover, bool noEdgeZones) {
+void webMesh(Surface &s, float x1, float y1, float x2, float y2, float spacingH, float spacingV,
+             const WebWindow &w, float cover, bool noEdgeZones) {
     float xa = noEdgeZones ? x1 + cover : x1;
     float xb = noEdgeZones ? x2 - cover : x2;
     s.drawLine(xa, y1, xb, y1, FERRI, ByLayer);
@@ -146,8 +147,8 @@ void webMesh(Surface &s, float x1, float y1, float x2, float y2, float spacingH,
     }
 }
 
-void webLaps(Surface &s, float x1, float y1, float x2, float y2, float spacingV,
-             const WebWindow &w, float cover) {
+void webLaps(Surface &s, float x1, float y1, float x2, float y2, float spacingV, const WebWindow &w,
+             float cover) {
     std::vector<float> xs = spreadPositions(x1, x2, spacingV, cover);
     bool single = xs.size() == 1;
     for (float x : xs) {

@@ -31,8 +31,7 @@ void edgeBarRow(Surface &s, float x1, float y1, float x2, float y2, int count, i
 /// Lap bars of one set from y1 to y2.
 void lapBarRow(Surface &s, float x1, float y1, float x2, float y2, int count, int diamMm);
 /// Starter bars of an edge zone in the foundation with the two closing lines.
-void foundationEdgeBars(Surface &s, float x1, float y1, float x2, float y2, int count,
-                        int diamMm);
+void foundationEdgeBars(Surface &s, float x1, float y1, float x2, float y2, int count, int diamMm);
 /// Ties of an edge zone: bottom line, lines every spacing, top line.
 void edgeTies(Surface &s, float x1, float y1, float x2, float y2, float spacing);
 /// Stirrups of an edge zone: bottom and top lines and lines every spacing.
@@ -45,13 +44,12 @@ struct WebWindow {
 };
 
 /// The web mesh: end lines, vertical bars at the web spacing, horizontal bars from the bottom.
-void webMesh(Surface &s, float x1, float y1, float x2, float y2, float spacingH,
-             float spacingV, const WebWindow &window, float cover, bool noEdgeZones);
+void webMesh(Surface &s, float x1, float y1, float x2, float y2, float spacingH, float spacingV,
+             const WebWindow &window, float cover, bool noEdgeZones);
 /// Lap bars of the web above the storey.
 void webLaps(Surface &s, float x1, float y1, float x2, float y2, float spacingV,
              const WebWindow &window, float cover);
 /// The web's starter bars in the foundation with the two closing lines.
-void foundationWeb(Surface &s, float x1, float y1, float x2, float y2, float spacingV,
-                   float cover);
+void foundationWeb(Surface &s, float x1, float y1, float x2, float y2, float spacingV, float cover);
 
 } // namespace murcad

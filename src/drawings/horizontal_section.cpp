@@ -15,7 +15,9 @@ namespace murcad {
 
 namespace {
 
-float stackThickness(const Wall &wall) { return wall.Thickness > 27 ? wall.Thickness : 28; }
+float stackThickness(const Wall &wall) {
+    return wall.Thickness > 27 ? wall.Thickness : 28;
+}
 
 // A U-shaped horizontal bar of the schedule: two legs down of depth d at both ends and the
 // straight part from x1 to x2 with its description. Returns nothing; the description carries
@@ -39,11 +41,9 @@ void scheduleTie(Surface &s, float xHook, float xLeg, float yt, float w, float h
     float total = static_cast<float>(roundHalfEven(2.0f * leg + edge - c + 2 * h));
     s.drawLine(xHook, yt - 1.5f, xHook + dir * h, yt - 1.5f - h, FERRI_EST, ByLayer);
     s.drawLine(xHook + dir * 1.5f, yt, xHook + dir * (1.5f + h), yt - h, FERRI_EST, ByLayer);
-    s.drawLine(std::min(xHook, xLeg), yt - w, std::max(xHook, xLeg), yt - w, FERRI_EST,
-               ByLayer);
+    s.drawLine(std::min(xHook, xLeg), yt - w, std::max(xHook, xLeg), yt - w, FERRI_EST, ByLayer);
     s.drawLine(xHook, yt, xHook, yt - w, FERRI_EST, ByLayer);
-    drawBarShape(s, std::min(xHook, xLeg), yt, std::max(xHook, xLeg), yt, total, diameter,
-                 spacing);
+    drawBarShape(s, std::min(xHook, xLeg), yt, std::max(xHook, xLeg), yt, total, diameter, spacing);
 }
 
 } // namespace
@@ -138,13 +138,13 @@ void drawHorizontalSection(Surface &s, const Wall &wall, int index) {
         BarRowResult left = drawBarRow(s, {c + dA, y + dA}, {E - dA, y + dA}, n, st.DiamA,
                                        st.StoreyExtra, u, false);
         if (left.hasMiddle)
-            drawBarLabel(s, left.middle.x, left.middle.y, left.middle.x, left.middle.y + u, 10,
-                         -14, left.spacing, st.DiamA, labelLayers);
+            drawBarLabel(s, left.middle.x, left.middle.y, left.middle.x, left.middle.y + u, 10, -14,
+                         left.spacing, st.DiamA, labelLayers);
         BarRowResult right = drawBarRow(s, {ltot - E + dA, y + dA}, {ltot - c - dA, y + dA}, n,
                                         st.DiamA, st.StoreyExtra, u, true);
         if (right.hasMiddle)
-            drawBarLabel(s, right.middle.x, right.middle.y, right.middle.x, right.middle.y + u,
-                         10, -14, right.spacing, st.DiamA, labelLayers);
+            drawBarLabel(s, right.middle.x, right.middle.y, right.middle.x, right.middle.y + u, 10,
+                         -14, right.spacing, st.DiamA, labelLayers);
         drawWebRow(s, wall, {c + E, y + dB}, {ltot - E - c, y + dB}, st.WebSpacing, st.DiamB, u,
                    webTieArgument(st));
     }

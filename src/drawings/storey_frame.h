@@ -7,19 +7,19 @@ namespace murcad {
 
 /// Derived values of storey i of a wall drawn with its reference axis at x = X.
 struct StoreyFrame {
-    float Y = 0;      ///< bottom level of the storey
-    float Ytop = 0;   ///< top level
-    float H = 0;      ///< height
-    float xL = 0;     ///< left border (with the user's offset)
-    float xR = 0;     ///< right border
-    float xLc = 0;    ///< bar axis next to the left border
-    float xRc = 0;    ///< bar axis next to the right border
-    float xL3 = 0;    ///< inner end of the left edge zone
-    float xR3 = 0;    ///< inner end of the right edge zone
-    float dA = 0;     ///< set A diameter in cm
-    float lapA = 0;   ///< lap of set A bars (cm)
-    float lapB = 0;   ///< lap of set B bars (cm)
-    float critTieSpacing = 0;  ///< tie spacing in the base zone
+    float Y = 0;                ///< bottom level of the storey
+    float Ytop = 0;             ///< top level
+    float H = 0;                ///< height
+    float xL = 0;               ///< left border (with the user's offset)
+    float xR = 0;               ///< right border
+    float xLc = 0;              ///< bar axis next to the left border
+    float xRc = 0;              ///< bar axis next to the right border
+    float xL3 = 0;              ///< inner end of the left edge zone
+    float xR3 = 0;              ///< inner end of the right edge zone
+    float dA = 0;               ///< set A diameter in cm
+    float lapA = 0;             ///< lap of set A bars (cm)
+    float lapB = 0;             ///< lap of set B bars (cm)
+    float critTieSpacing = 0;   ///< tie spacing in the base zone
     float storeyTieSpacing = 0; ///< the storey's tie spacing (set value, else critical)
 };
 

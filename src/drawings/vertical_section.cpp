@@ -25,8 +25,8 @@ void verticalText(Surface &s, float x, float ymid, const std::string &text, int 
         int h = pixelRound(s.viewScale() * 8);
         int w = pixelRound(0.4f * h);
         float len = static_cast<float>(text.size()) * w;
-        s.screenText(pixelRound(s.screenX(x) - h / 2.0f), pixelRound(s.screenY(ymid) + len / 2),
-                     h, w, 90, text, layer);
+        s.screenText(pixelRound(s.screenX(x) - h / 2.0f), pixelRound(s.screenY(ymid) + len / 2), h,
+                     w, 90, text, layer);
     }
 }
 
@@ -87,11 +87,11 @@ void edgeZoneTieLines(Surface &s, float x1, float y, float x2, float yt, float s
 }
 
 struct Faces {
-    float xr = 0;     // right face
-    float xh1 = 0;    // axis of the horizontal bars, left face
-    float xh2 = 0;    // ... right face
-    float xv1 = 0;    // axis of the vertical bars, left face
-    float xv2 = 0;    // ... right face
+    float xr = 0;  // right face
+    float xh1 = 0; // axis of the horizontal bars, left face
+    float xh2 = 0; // ... right face
+    float xv1 = 0; // axis of the vertical bars, left face
+    float xv2 = 0; // ... right face
     bool singleV = false;
     bool singleH = false;
 };
@@ -104,8 +104,8 @@ void horizBarLabel(Surface &s, const Wall &wall, const Storey &st, const Faces &
     drawBarLabel(s, x1, y, x2, y, f.xr - x1 + 8, 12, st.HorizSpacing, st.HorizDiam, layers);
 }
 
-void webStorey(Surface &s, const Wall &wall, int k, const StoreyFrame &fr, const Faces &f,
-               float yt, bool wallTop, float X) {
+void webStorey(Surface &s, const Wall &wall, int k, const StoreyFrame &fr, const Faces &f, float yt,
+               bool wallTop, float X) {
     const Storey &st = wall.Storeys[k];
     const bool centralRow = wall.NoEdgeZones != 0 && wall.SingleLayerHoriz != 0;
     std::vector<float> levels = evenFromBottom(fr.Y, yt, st.HorizSpacing);

@@ -31,8 +31,8 @@ SheetExtents computeSheetExtents(const Wall &wall) {
         s.SectionWidthMax = std::max(s.SectionWidthMax, wall.Storeys[h.StoreyIndex].Length);
     }
     s.SheetLeft = -100;
-    s.SheetRight = (2 * wall.Thickness + 130) * wall.vertSectionCount() +
-                   (2 * s.SectionWidthMax + 300);
+    s.SheetRight =
+        (2 * wall.Thickness + 130) * wall.vertSectionCount() + (2 * s.SectionWidthMax + 300);
     s.SheetBottom = wall.BaseLevel - wall.FoundationThickness - 100;
     s.SheetRight += 100;
     s.SheetTop += 100;

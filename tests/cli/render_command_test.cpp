@@ -55,12 +55,11 @@ TEST(RenderCommand, DrawsEveryExampleAsAPicture) {
     }
     EXPECT_GE(drawn, 5);
     std::string realistic = std::string(MURCAD_EXAMPLES_DIR) + "/realistic_10_storeys.PAR";
-    EXPECT_EQ(runRender("'" + realistic + "' -o '" + dir.file("a.svg") + "' --light",
-                        dir.file("err")),
-              0);
+    EXPECT_EQ(
+        runRender("'" + realistic + "' -o '" + dir.file("a.svg") + "' --light", dir.file("err")),
+        0);
     EXPECT_NE(slurp(dir.file("a.svg")).find("<svg"), std::string::npos);
-    EXPECT_EQ(runRender("'" + realistic + "' -o '" + dir.file("a.PDF") + "'", dir.file("err")),
-              0);
+    EXPECT_EQ(runRender("'" + realistic + "' -o '" + dir.file("a.PDF") + "'", dir.file("err")), 0);
     EXPECT_EQ(slurp(dir.file("a.PDF")).substr(0, 5), "%PDF-");
 }
 

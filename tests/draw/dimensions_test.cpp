@@ -139,7 +139,9 @@ TEST(BarShape, DescriptionCarriesDiameterSpacingAndTotalLength) {
     EXPECT_NE(s.findText("1%%c10/12.5 L=324"), nullptr);
     RecordingSurface screen(false);
     drawBarShape(screen, 3, 0, 297, 0, 30, 10, 20);
-    EXPECT_NE(screen.findText("1\xC3\x98" "10/20 L=324"), nullptr);
+    EXPECT_NE(screen.findText("1\xC3\x98"
+                              "10/20 L=324"),
+              nullptr);
 }
 
 TEST(BarLabel, TextGivesSpacingOrBarCount) {

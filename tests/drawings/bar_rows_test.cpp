@@ -87,7 +87,7 @@ TEST(WebRow, BarsAtTheSpreadPositionsWithAlternateTies) {
     // 160 between the ends, cover 3: Lw = 154, 7 whole spacings of 20.
     drawWebRow(s, w, {60, 0}, {220, 0}, 20, 12, 20, 1);
     auto c = s.ofKind(RecordedEntity::Circle);
-    EXPECT_EQ(c.size(), 16u); // 8 bars on each face
+    EXPECT_EQ(c.size(), 16u);  // 8 bars on each face
     EXPECT_EQ(tieCount(s), 4); // 2, 4, 5, 7
     RecordingSurface straight;
     drawWebRow(straight, w, {60, 0}, {220, 0}, 20, 12, 20, -1);

@@ -20,8 +20,7 @@ int verticalBars(const RecordingSurface &s, float y1, float y2) {
     int n = 0;
     for (const RecordedEntity &e : s.linesOnLayer(FERRI))
         if (std::abs(e.worldX1 - e.worldX2) < 1e-4f && std::abs(e.worldX1) > 90.5f &&
-            std::abs(e.worldY1 - y1) < 1e-3f &&
-            std::abs(e.worldY2 - y2) < 1e-3f)
+            std::abs(e.worldY1 - y1) < 1e-3f && std::abs(e.worldY2 - y2) < 1e-3f)
             ++n;
     return n;
 }
@@ -156,9 +155,9 @@ TEST(Elevation, BaseZoneWithLapReachingTheTopUsesSetAWithLaps) {
     st.BaseZoneHeight = 100;
     RecordingSurface s;
     drawElevation(s, w, 0);
-    EXPECT_EQ(verticalBars(s, 0, 150), 12);          // set A over the storey
-    EXPECT_EQ(verticalBars(s, 150, 150 + 64), 12);   // with its laps
-    EXPECT_EQ(verticalBars(s, 100, 150), 0);         // no set B
+    EXPECT_EQ(verticalBars(s, 0, 150), 12);        // set A over the storey
+    EXPECT_EQ(verticalBars(s, 150, 150 + 64), 12); // with its laps
+    EXPECT_EQ(verticalBars(s, 100, 150), 0);       // no set B
 }
 
 TEST(Elevation, DiagonalBarsAndTheirText) {

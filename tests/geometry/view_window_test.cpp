@@ -37,7 +37,7 @@ TEST(ViewWindow, WorldTransformsInvertScreenTransforms) {
 
 TEST(ViewWindow, ScaleIsTheSmallerAxisScaleAndOneForAnEmptyWindow) {
     ViewWindow v = box(1000, 500);
-    EXPECT_FLOAT_EQ(computeViewScale(v, 0, 0, 100, 100), 5);  // sy = 5 < sx = 10
+    EXPECT_FLOAT_EQ(computeViewScale(v, 0, 0, 100, 100), 5);   // sy = 5 < sx = 10
     EXPECT_FLOAT_EQ(computeViewScale(v, 0, 0, 400, 10), 2.5f); // sx = 2.5 < sy = 50
     EXPECT_FLOAT_EQ(computeViewScale(v, 5, 0, 5, 100), 1);
     EXPECT_FLOAT_EQ(computeViewScale(v, 0, 7, 100, 7), 1);
@@ -161,7 +161,7 @@ TEST(PreviousView, WholeSheetThenPreviousReturnsToTheViewBefore) {
 TEST(PanAndZoomWindow, DrawingFollowsThePointerAndWindowShowsTheBand) {
     ViewWindow v = box(200, 100);
     v.ViewLeft = 0, v.ViewRight = 200, v.ViewBottom = 0, v.ViewTop = 100;
-    updateViewScale(v); // 1 px per cm
+    updateViewScale(v);         // 1 px per cm
     panView(v, 50, 50, 60, 40); // mouse 10 right, 10 up
     EXPECT_FLOAT_EQ(v.ViewLeft, -10);
     EXPECT_FLOAT_EQ(v.ViewBottom, -10);

@@ -13,7 +13,9 @@ namespace murcad {
 namespace {
 // Lines beyond this many pixels off the box are not worth handing to the rasteriser.
 constexpr float kFar = 1.0e6f;
-bool finite(float v) { return std::isfinite(v) && std::abs(v) < kFar; }
+bool finite(float v) {
+    return std::isfinite(v) && std::abs(v) < kFar;
+}
 } // namespace
 
 PainterSurface::PainterSurface(QPainter &painter, const ViewWindow &view,
@@ -75,8 +77,7 @@ QColor PainterSurface::layerColour(int layer) const {
 void PainterSurface::clear() {
     painter_.save();
     painter_.resetTransform();
-    painter_.fillRect(QRectF(0, 0, view_.BoxWidthPx, view_.BoxHeightPx),
-                      backgroundColour(layers_));
+    painter_.fillRect(QRectF(0, 0, view_.BoxWidthPx, view_.BoxHeightPx), backgroundColour(layers_));
     painter_.restore();
     penKey_ = -1;
 }

@@ -30,8 +30,8 @@ public:
     float screenX(float x) const override { return view_.screenX(x); }
     float screenY(float y) const override { return view_.screenY(y); }
     float viewScale() const override { return view_.ViewScale; }
-    void screenText(int px, int py, int heightPx, int widthPx, int angleDeg,
-                    std::string_view text, int layer) override;
+    void screenText(int px, int py, int heightPx, int widthPx, int angleDeg, std::string_view text,
+                    int layer) override;
     void screenCircle(float cx, float cy, float radiusPx, int layer) override;
     void screenLine(float px1, float py1, float px2, float py2, int layer) override;
     /// Fills the whole painted area with the background colour.

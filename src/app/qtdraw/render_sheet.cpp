@@ -38,8 +38,8 @@ ViewWindow fittedView(const Wall &wall, int width, int height, const WorldWindow
     return v;
 }
 
-void paintSheet(QPainter &p, const Wall &wall, const LayerSettings &layers, int width,
-                int height, const WorldWindow &window) {
+void paintSheet(QPainter &p, const Wall &wall, const LayerSettings &layers, int width, int height,
+                const WorldWindow &window) {
     ViewWindow v = fittedView(wall, width, height, window);
     PainterSurface s(p, v, layers);
     // The background is painted even when there is nothing to draw.
