@@ -149,7 +149,8 @@ int drawBarDimension(Surface &s, float x1, float y1, float x2, float y2, int sid
                   (ay + by) / 2 + 0.8f * h * sgn * std::cos(a), figure, TESTO_FERRI,
                   a * 57.2957795f, h, 1);
     } else {
-        screenMeasuredLine(s, x1, y1, x2, y2, 8, FERRI_EST, TESTO_FERRI, false, side, figure);
+        // On screen the leg and its figure are both in the text colour.
+        screenMeasuredLine(s, x1, y1, x2, y2, 8, TESTO_FERRI, TESTO_FERRI, false, side, figure);
     }
     return length;
 }

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cmath>
 #include <filesystem>
 
 namespace murcad {
@@ -125,6 +126,27 @@ TEST(RenderSheet, WritesPngSvgAndPdfAndNamesTheFileOnError) {
     EXPECT_FALSE(renderSheetToFile(w, layers, missing, 400, 300, error));
     EXPECT_NE(error.find("e.png"), std::string::npos);
     std::filesystem::remove_all(dir);
+}
+
+} // namespace
+} // namespace murcad
+
+namespace murcad {
+namespace {
+
+TEST(PainterSurface, DeepZoomStillDrawsALineWhoseEndsLieFarOff) {
+    Canvas c;
+    c.view.ViewScale = 6400; // the deepest zoom: a view 0.3 cm wide on a 1920 px box
+    c.view.ViewLeft = 1000;
+    c.view.ViewBottom = 0;
+    {
+        QPainter p(&c.image);
+        PainterSurface s(p, c.view, c.layers);
+        // A storey line 3000 cm long through the view: its ends are 6e6 px and more away.
+        s.drawLine(-1000, 0.005f, 2000, 0.005f, BORDO, ByLayer);
+        s.drawLine(NAN, 0, 5, 5, BORDO, ByLayer); // ignored, no crash
+    }
+    EXPECT_GT(c.countColour(QColor(255, 0, 0)), 190);
 }
 
 } // namespace

@@ -11,10 +11,46 @@
 namespace murcad {
 
 namespace {
-// Lines beyond this many pixels off the box are not worth handing to the rasteriser.
-constexpr float kFar = 1.0e6f;
+// Circles beyond this many pixels off the box are not worth handing to the rasteriser.
+constexpr float kFar = 1.0e7f;
 bool finite(float v) {
     return std::isfinite(v) && std::abs(v) < kFar;
+}
+
+// Clips the segment to the rectangle xmin..xmax, ymin..ymax (Liang-Barsky). Returns false when
+// nothing of it lies inside or a coordinate is not a number. Deep zooms put the ends of long
+// lines millions of pixels away; clipping keeps them exact and cheap to rasterise.
+bool clipSegment(double &x1, double &y1, double &x2, double &y2, double xmin, double ymin,
+                 double xmax, double ymax) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return false;
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - xmin, xmax - x1, y1 - ymin, ymax - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        double r = q[i] / p[i];
+        if (p[i] < 0) {
+            if (r > t1)
+                return false;
+            t0 = std::max(t0, r);
+        } else {
+            if (r < t0)
+                return false;
+            t1 = std::min(t1, r);
+        }
+    }
+    const double ax = x1 + t0 * dx, ay = y1 + t0 * dy;
+    x2 = x1 + t1 * dx;
+    y2 = y1 + t1 * dy;
+    x1 = ax;
+    y1 = ay;
+    return true;
 }
 } // namespace
 
@@ -83,13 +119,13 @@ void PainterSurface::clear() {
 }
 
 void PainterSurface::drawLine(float x1, float y1, float x2, float y2, int layer, int lineStyle) {
-    float px1 = screenX(x1), py1 = screenY(y1), px2 = screenX(x2), py2 = screenY(y2);
-    if (!finite(px1) || !finite(py1) || !finite(px2) || !finite(py2))
-        return;
-    // Lines wholly beside the box are not drawn.
-    const float w = view_.BoxWidthPx, h = view_.BoxHeightPx;
-    if ((px1 < -2 && px2 < -2) || (px1 > w + 2 && px2 > w + 2) || (py1 < -2 && py2 < -2) ||
-        (py1 > h + 2 && py2 > h + 2))
+    // Transform in double: a deep zoom multiplies world centimetres by thousands.
+    const double k = view_.ViewScale;
+    double px1 = (double(x1) - view_.ViewLeft) * k, py1 = (view_.ViewBottom - double(y1)) * k;
+    double px2 = (double(x2) - view_.ViewLeft) * k, py2 = (view_.ViewBottom - double(y2)) * k;
+    py1 += view_.BoxHeightPx;
+    py2 += view_.BoxHeightPx;
+    if (!clipSegment(px1, py1, px2, py2, -2, -2, view_.BoxWidthPx + 2.0, view_.BoxHeightPx + 2.0))
         return;
     // Dashed and dash-dot lines are dotted on screen; the style is chosen per line, so the
     // next line is solid again.
@@ -98,10 +134,11 @@ void PainterSurface::drawLine(float x1, float y1, float x2, float y2, int layer,
 }
 
 void PainterSurface::screenLine(float px1, float py1, float px2, float py2, int layer) {
-    if (!finite(px1) || !finite(py1) || !finite(px2) || !finite(py2))
+    double ax = px1, ay = py1, bx = px2, by = py2;
+    if (!clipSegment(ax, ay, bx, by, -2, -2, view_.BoxWidthPx + 2.0, view_.BoxHeightPx + 2.0))
         return;
     usePen(layer, false);
-    painter_.drawLine(QPointF(px1, py1), QPointF(px2, py2));
+    painter_.drawLine(QPointF(ax, ay), QPointF(bx, by));
 }
 
 void PainterSurface::screenCircle(float cx, float cy, float radiusPx, int layer) {
