@@ -97,8 +97,8 @@ void paintIcon(QPainter &p, const QString &key) {
         p.drawPolygon(QPolygonF({QPointF(2, 6), QPointF(9, 6), QPointF(11, 8), QPointF(20, 8),
                                  QPointF(20, 20), QPointF(2, 20)}));
         p.setBrush(QColor(250, 210, 100));
-        p.drawPolygon(QPolygonF({QPointF(5, 11), QPointF(23, 11), QPointF(20, 20),
-                                 QPointF(2, 20)}));
+        p.drawPolygon(
+            QPolygonF({QPointF(5, 11), QPointF(23, 11), QPointF(20, 20), QPointF(2, 20)}));
     } else if (key == "save") {
         floppy(p, 0, 0, 1.0);
     } else if (key == "saveas") {
@@ -200,9 +200,9 @@ void paintIcon(QPainter &p, const QString &key) {
 } // namespace
 
 QIcon commandIcon(const QString &key) {
-    static const QStringList known = {"open",  "save", "saveas", "opz",   "exit",    "zmeno",
-                                      "zpiu",  "zest", "pan",    "zprec", "zoom",    "sezor",
-                                      "sezvr", "sezcanc", "offsx", "offdx", "compu"};
+    static const QStringList known = {"open",  "save",    "saveas", "opz",   "exit", "zmeno",
+                                      "zpiu",  "zest",    "pan",    "zprec", "zoom", "sezor",
+                                      "sezvr", "sezcanc", "offsx",  "offdx", "compu"};
     if (!known.contains(key))
         return {};
     QIcon icon;

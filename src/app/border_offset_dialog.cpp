@@ -22,8 +22,8 @@ BorderOffsetDialog::BorderOffsetDialog(Wall &wall, BorderSide side, Prompts &pro
     // The box starts with the offset of the first storey on that side.
     if (!wall.Storeys.empty()) {
         const Storey &s = wall.Storeys.front();
-        shift_->setText(QString::number(side == BorderSide::Left ? s.OffsetLeft : s.OffsetRight,
-                                        'f', 1));
+        shift_->setText(
+            QString::number(side == BorderSide::Left ? s.OffsetLeft : s.OffsetRight, 'f', 1));
     }
     shift_->selectAll();
 

@@ -34,11 +34,17 @@ PaletteWidget::PaletteWidget(QWidget *parent) : QWidget(parent) {
     setCursor(Qt::PointingHandCursor);
 }
 
-QSize PaletteWidget::sizeHint() const { return QSize(pickerPaletteWidth(), pickerPaletteHeight()); }
+QSize PaletteWidget::sizeHint() const {
+    return QSize(pickerPaletteWidth(), pickerPaletteHeight());
+}
 
-QPoint PaletteWidget::cellCentre(int cell) const { return cellRect(cell).center(); }
+QPoint PaletteWidget::cellCentre(int cell) const {
+    return cellRect(cell).center();
+}
 
-int PaletteWidget::cellAt(QPoint p) const { return pickerCellAt(p.x(), p.y()); }
+int PaletteWidget::cellAt(QPoint p) const {
+    return pickerCellAt(p.x(), p.y());
+}
 
 void PaletteWidget::setSelectedCell(int cell) {
     selected_ = cell;

@@ -41,18 +41,30 @@ const CommandInfo *findCommand(int id) {
 }
 
 const std::vector<int> &fileMenuLayout() {
-    static const std::vector<int> layout = {CmdOpen, CmdSave,        CmdSaveAs, 0,
-                                            CmdPreferences, 0, CmdExit};
+    static const std::vector<int> layout = {CmdOpen,        CmdSave, CmdSaveAs, 0,
+                                            CmdPreferences, 0,       CmdExit};
     return layout;
 }
 
 const std::vector<int> &toolbarLayout() {
-    static const std::vector<int> layout = {
-        CmdOpen,         CmdSave,          CmdPreferences,     0,
-        CmdZoomWindow,   CmdPreviousView,  CmdWholeSheet,      CmdZoomIn,
-        CmdZoomOut,      CmdPan,           0,                  CmdInsertHorizontal,
-        CmdInsertVertical, CmdDeleteSection, CmdOffsetLeft,    CmdOffsetRight,
-        0,               CmdTakeoff};
+    static const std::vector<int> layout = {CmdOpen,
+                                            CmdSave,
+                                            CmdPreferences,
+                                            0,
+                                            CmdZoomWindow,
+                                            CmdPreviousView,
+                                            CmdWholeSheet,
+                                            CmdZoomIn,
+                                            CmdZoomOut,
+                                            CmdPan,
+                                            0,
+                                            CmdInsertHorizontal,
+                                            CmdInsertVertical,
+                                            CmdDeleteSection,
+                                            CmdOffsetLeft,
+                                            CmdOffsetRight,
+                                            0,
+                                            CmdTakeoff};
     return layout;
 }
 

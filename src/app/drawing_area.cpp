@@ -65,7 +65,9 @@ void DrawingArea::renderNow() {
     ++redrawCount_;
 }
 
-void DrawingArea::setPanCursor(bool pan) { setCursor(pan ? Qt::ClosedHandCursor : Qt::CrossCursor); }
+void DrawingArea::setPanCursor(bool pan) {
+    setCursor(pan ? Qt::ClosedHandCursor : Qt::CrossCursor);
+}
 
 void DrawingArea::paintEvent(QPaintEvent *) {
     if (dirty_ || image_.size() != size())

@@ -26,7 +26,9 @@
 namespace murcad::app {
 
 namespace {
-QString qs(const std::string &s) { return QString::fromStdString(s); }
+QString qs(const std::string &s) {
+    return QString::fromStdString(s);
+}
 } // namespace
 
 DxfDialog::DxfDialog(DxfDialogContext context, QWidget *parent)
@@ -45,8 +47,8 @@ DxfDialog::DxfDialog(DxfDialogContext context, QWidget *parent)
     connect(folderBox_, &QLineEdit::returnPressed, this,
             [this] { setDataFolder(folderBox_->text()); });
     connect(browse, &QPushButton::clicked, this, [this] {
-        QString f = QFileDialog::getExistingDirectory(this, QStringLiteral("Cartella dei file dati"),
-                                                      folder_);
+        QString f = QFileDialog::getExistingDirectory(
+            this, QStringLiteral("Cartella dei file dati"), folder_);
         if (!f.isEmpty())
             setDataFolder(f);
     });
@@ -225,7 +227,8 @@ void DxfDialog::paintSwatch(int layer) {
 void DxfDialog::chooseSwatchColour(int layer) {
     // The layer being coloured stands out while the picker is open.
     names_[layer]->setStyleSheet(QStringLiteral("background: black; color: white;"));
-    int chosen = pickColour ? pickColour(fields_.WorkingColour[layer]) : fields_.WorkingColour[layer];
+    int chosen =
+        pickColour ? pickColour(fields_.WorkingColour[layer]) : fields_.WorkingColour[layer];
     fields_.WorkingColour[layer] = chosen;
     paintSwatch(layer);
     names_[layer]->setStyleSheet(QString());

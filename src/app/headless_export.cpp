@@ -4,9 +4,9 @@
 #include "app/qtdraw/render_sheet.h"
 #include "dxf/dxf_file.h"
 #include "model/wall_file.h"
+#include "takeoff/batch.h"
 #include "takeoff/report_numbers.h"
 #include "takeoff/report_rtf.h"
-#include "takeoff/batch.h"
 
 #include <QDir>
 #include <QFileInfo>

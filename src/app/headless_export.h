@@ -20,7 +20,6 @@ struct HeadlessExportResult {
 /// sheet as the drawing area shows it, widthPx × heightPx). state supplies the settings and
 /// the host folder of the DXF templates; its wall is not touched.
 HeadlessExportResult exportWall(const AppState &state, const std::string &wallPath,
-                                const std::string &folder, int widthPx = 2400,
-                                int heightPx = 1600);
+                                const std::string &folder, int widthPx = 2400, int heightPx = 1600);
 
 } // namespace murcad::app

@@ -24,9 +24,9 @@ bool hasDisplay() {
 }
 
 void usage() {
-    std::fprintf(stderr,
-                 "Uso: murcad [FILE.PAR]\n"
-                 "     murcad --export CARTELLA FILE.PAR   esporta DXF, RTF e PNG senza finestre\n");
+    std::fprintf(
+        stderr, "Uso: murcad [FILE.PAR]\n"
+                "     murcad --export CARTELLA FILE.PAR   esporta DXF, RTF e PNG senza finestre\n");
 }
 
 // Exports the wall's DXF, RTF and PNG into folder; returns the process exit code.

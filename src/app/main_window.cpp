@@ -44,7 +44,9 @@ const char *kPermissionText =
     "Il programma sta cercando di operare su una cartella per la quale l'utente non dispone "
     "di autorizzazione.\nOperazione annullata!\nContattare l'amministratore di rete.";
 
-QString qs(const std::string &s) { return QString::fromStdString(s); }
+QString qs(const std::string &s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
@@ -97,20 +99,26 @@ MainWindow::MainWindow(const StartupOptions &options, std::unique_ptr<Prompts> p
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::setPrompts(std::unique_ptr<Prompts> p) { prompts_ = std::move(p); }
+void MainWindow::setPrompts(std::unique_ptr<Prompts> p) {
+    prompts_ = std::move(p);
+}
 
 QAction *MainWindow::action(int id) const {
     auto it = actions_.find(id);
     return it == actions_.end() ? nullptr : it->second;
 }
 
-bool MainWindow::wallLoaded() const { return state_.wall.storeyCount() > 0; }
+bool MainWindow::wallLoaded() const {
+    return state_.wall.storeyCount() > 0;
+}
 
 float MainWindow::elevationX() const {
     return elevationAxisX(computeSheetExtents(state_.wall).SectionWidthMax);
 }
 
-void MainWindow::redrawSheet() { area_->redrawSheet(); }
+void MainWindow::redrawSheet() {
+    area_->redrawSheet();
+}
 
 void MainWindow::computeExtentsAndFit() {
     sheet_ = computeSheetExtents(state_.wall);
@@ -126,12 +134,13 @@ void MainWindow::placeWindow(bool usePlacementStore) {
         screen = s->availableGeometry();
     // The screen less a small margin, centred.
     int w = screen.width() - 14, h = screen.height() - 14;
-    QRect r(screen.left() + (screen.width() - w) / 2, screen.top() + (screen.height() - h) / 2,
-            w, h);
+    QRect r(screen.left() + (screen.width() - w) / 2, screen.top() + (screen.height() - h) / 2, w,
+            h);
     if (usePlacementStore) {
         QSettings store(QSettings::NativeFormat, QSettings::UserScope, "MURCAD", "MURCAD Vavire");
         store.beginGroup("Settings");
-        r = QRect(store.value("MainLeft", r.left()).toInt(), store.value("MainTop", r.top()).toInt(),
+        r = QRect(store.value("MainLeft", r.left()).toInt(),
+                  store.value("MainTop", r.top()).toInt(),
                   store.value("MainWidth", r.width()).toInt(),
                   store.value("MainHeight", r.height()).toInt());
     }
@@ -215,10 +224,12 @@ void MainWindow::buildCommands() {
 
 void MainWindow::updateTitle() {
     setWindowTitle(qs(mainWindowTitle(isUnnamedWall(state_.wall.WallFile) ? std::string()
-                                                                            : state_.wall.WallFile)));
+                                                                          : state_.wall.WallFile)));
 }
 
-void MainWindow::fillGrid() { grid_->fill(state_.wall); }
+void MainWindow::fillGrid() {
+    grid_->fill(state_.wall);
+}
 
 void MainWindow::executeCommand(int id) {
     switch (id) {
@@ -419,8 +430,8 @@ void MainWindow::saveAsCommand() {
         isUnnamedWall(state_.wall.WallFile) ? std::string("PAR001.PAR") : state_.wall.WallFile;
     if (isUnnamedWall(state_.wall.WallFile) && !DxfDataFolder.empty())
         proposed = DxfDataFolder + "/" + proposed;
-    QString name = prompts_->saveFileName(this, QStringLiteral("Salva"), qs(proposed),
-                                          kFileFilter, QStringLiteral("PAR"));
+    QString name = prompts_->saveFileName(this, QStringLiteral("Salva"), qs(proposed), kFileFilter,
+                                          QStringLiteral("PAR"));
     if (name.isEmpty())
         return;
     // The name is taken only when the companion was written: a failed save changes nothing.
@@ -433,9 +444,8 @@ void MainWindow::saveAsCommand() {
 void MainWindow::closeEvent(QCloseEvent *e) {
     // Only a loaded wall has anything to save; asking with an empty model could write an
     // empty companion over a good one.
-    if (wallLoaded() &&
-        prompts_->askYesNo(this, QStringLiteral("Uscita dal programma"),
-                           QStringLiteral("Vuoi salvare prima di uscire?")))
+    if (wallLoaded() && prompts_->askYesNo(this, QStringLiteral("Uscita dal programma"),
+                                           QStringLiteral("Vuoi salvare prima di uscire?")))
         saveCommand();
     e->accept();
 }
@@ -443,7 +453,8 @@ void MainWindow::closeEvent(QCloseEvent *e) {
 // ---- dialogs --------------------------------------------------------------------------------
 
 void MainWindow::showPreferences() {
-    PreferencesDialog dialog(state_, *prompts_, [this] { redrawSheet(); }, this);
+    PreferencesDialog dialog(
+        state_, *prompts_, [this] { redrawSheet(); }, this);
     dialog.exec();
 }
 

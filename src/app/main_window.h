@@ -24,9 +24,9 @@ class PropertyPanel;
 
 /// What start-up needs to know: the command line and the folders.
 struct StartupOptions {
-    QString commandLine;       ///< the wall data file named on the command line, maybe quoted
-    std::string hostFolder;    ///< folder of the executables and DXF templates
-    std::string profileFolder; ///< folder of the settings file
+    QString commandLine;           ///< the wall data file named on the command line, maybe quoted
+    std::string hostFolder;        ///< folder of the executables and DXF templates
+    std::string profileFolder;     ///< folder of the settings file
     bool usePlacementStore = true; ///< read the window placement from the per-user store
 };
 

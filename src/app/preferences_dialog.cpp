@@ -38,7 +38,9 @@ Rgb &colourOfItem(ScreenColours &c, int id) {
     }
 }
 
-QColor toQColor(Rgb c) { return QColor(rgbRed(c), rgbGreen(c), rgbBlue(c)); }
+QColor toQColor(Rgb c) {
+    return QColor(rgbRed(c), rgbGreen(c), rgbBlue(c));
+}
 
 } // namespace
 
@@ -183,6 +185,8 @@ void PreferencesDialog::leave() {
     QDialog::accept();
 }
 
-void PreferencesDialog::reject() { leave(); }
+void PreferencesDialog::reject() {
+    leave();
+}
 
 } // namespace murcad::app

@@ -2,9 +2,9 @@
 #include "screenshots.h"
 
 #include "border_offset_dialog.h"
+#include "colour_picker_dialog.h"
 #include "command_table.h"
 #include "drawing_area.h"
-#include "colour_picker_dialog.h"
 #include "dxf_dialog.h"
 #include "preferences_dialog.h"
 #include "splash_dialog.h"
@@ -16,8 +16,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
-#include <QPushButton>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QThread>
 
 #include <cstdio>
@@ -81,7 +81,8 @@ int takeScreenshots(const StartupOptions &options, const QString &folder) {
 
     std::string report;
     {
-        PreferencesDialog d(window.state(), window.prompts(), [] {}, &window);
+        PreferencesDialog d(
+            window.state(), window.prompts(), [] {}, &window);
         ok &= save(&d, folder, "preferences");
         d.hide();
     }
@@ -94,10 +95,9 @@ int takeScreenshots(const StartupOptions &options, const QString &folder) {
         ok &= save(&d, folder, "border_offset");
     }
     {
-        std::string start = dxfStartFolder(window.state().wall.WallFile, "",
-                                           QDir::currentPath().toStdString());
-        DxfDialog d({window.state(), window.prompts(), window.dxfSession, report, start},
-                    &window);
+        std::string start =
+            dxfStartFolder(window.state().wall.WallFile, "", QDir::currentPath().toStdString());
+        DxfDialog d({window.state(), window.prompts(), window.dxfSession, report, start}, &window);
         d.availableList()->selectAll();
         d.addButton()->click();
         ok &= save(&d, folder, "dxf");

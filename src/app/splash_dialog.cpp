@@ -19,7 +19,9 @@ SplashDialog::SplashDialog(QWidget *parent, int closeAfterMs) : QDialog(parent) 
     QTimer::singleShot(closeAfterMs, this, &QDialog::accept);
 }
 
-void SplashDialog::mousePressEvent(QMouseEvent *) { accept(); }
+void SplashDialog::mousePressEvent(QMouseEvent *) {
+    accept();
+}
 
 void SplashDialog::paintEvent(QPaintEvent *) {
     QPainter p(this);
@@ -49,8 +51,7 @@ void SplashDialog::paintEvent(QPaintEvent *) {
     p.setPen(QColor(150, 160, 180));
     p.drawText(QRect(140, 160, 300, 20), Qt::AlignLeft,
                QStringLiteral("Versione %1").arg(QStringLiteral("0.1")));
-    p.drawText(QRect(20, 205, 420, 20), Qt::AlignCenter,
-               QStringLiteral("Clic per chiudere"));
+    p.drawText(QRect(20, 205, 420, 20), Qt::AlignCenter, QStringLiteral("Clic per chiudere"));
 }
 
 } // namespace murcad::app

@@ -17,8 +17,8 @@
 
 namespace murcad::app {
 
-TakeoffDialog::TakeoffDialog(AppState &state, std::vector<std::string> batchPaths,
-                             Prompts &prompts, std::string &reportFileName, QWidget *parent)
+TakeoffDialog::TakeoffDialog(AppState &state, std::vector<std::string> batchPaths, Prompts &prompts,
+                             std::string &reportFileName, QWidget *parent)
     : QDialog(parent), state_(state), batchPaths_(std::move(batchPaths)), prompts_(prompts),
       reportFileName_(reportFileName) {
     setWindowTitle(QStringLiteral("Computo materiali"));

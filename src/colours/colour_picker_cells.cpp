@@ -51,8 +51,12 @@ int pickerCellAt(int x, int y) {
     return -1;
 }
 
-int pickerPaletteWidth() { return kMargin + 24 * kPickerCellPitch; }
+int pickerPaletteWidth() {
+    return kMargin + 24 * kPickerCellPitch;
+}
 
-int pickerPaletteHeight() { return pickerCellRect(kPickerCellCount - 1).bottom + kMargin; }
+int pickerPaletteHeight() {
+    return pickerCellRect(kPickerCellCount - 1).bottom + kMargin;
+}
 
 } // namespace murcad

@@ -22,14 +22,12 @@ std::vector<SectionHit> sectionsUnderPointer(const Wall &w, float elevationX, fl
     std::vector<SectionHit> hits;
     for (int k = 0; k < w.horizSectionCount(); ++k) {
         const HorizSection &h = w.HorizSections[k];
-        if (markHit(elevationX + h.X1 - 100, h.Y1, elevationX + h.X2 + 100, h.Y2, px, py,
-                    toPixels))
+        if (markHit(elevationX + h.X1 - 100, h.Y1, elevationX + h.X2 + 100, h.Y2, px, py, toPixels))
             hits.push_back({true, k});
     }
     for (int k = 0; k < w.vertSectionCount(); ++k) {
         const VertSection &v = w.VertSections[k];
-        if (markHit(elevationX + v.X1, v.Y1 - 100, elevationX + v.X2, v.Y2 + 100, px, py,
-                    toPixels))
+        if (markHit(elevationX + v.X1, v.Y1 - 100, elevationX + v.X2, v.Y2 + 100, px, py, toPixels))
             hits.push_back({false, k});
     }
     return hits;

@@ -8,7 +8,9 @@
 
 namespace murcad {
 
-static int px(double v) { return static_cast<int>(roundHalfEven(v)); }
+static int px(double v) {
+    return static_cast<int>(roundHalfEven(v));
+}
 
 void armZoomWindow(ViewToolData &t) {
     t.PrevViewTool = t.ViewTool;

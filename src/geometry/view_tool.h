@@ -30,8 +30,8 @@ struct ViewToolData {
     int ViewTool = kNoTool;
     int PrevViewTool = kNoTool;
     int BandX1 = -1, BandY1 = 0, BandX2 = 0, BandY2 = 0;
-    BandRect Band;          ///< the rubber band rectangle last drawn
-    bool BandShown = false; ///< whether the band is on screen now
+    BandRect Band;                ///< the rubber band rectangle last drawn
+    bool BandShown = false;       ///< whether the band is on screen now
     float MouseX = 0, MouseY = 0; ///< position of the last button press (read by section edits)
 };
 
@@ -40,7 +40,7 @@ enum class ToolCursor { Unchanged, Pan, Crosshair };
 
 /// What an event asks the drawing area to do.
 struct ToolOutcome {
-    bool redraw = false;     ///< the view changed: draw the sheet again
+    bool redraw = false;      ///< the view changed: draw the sheet again
     bool bandChanged = false; ///< the rubber band appeared, moved or went away
     ToolCursor cursor = ToolCursor::Unchanged;
 };

@@ -18,6 +18,8 @@ bool acceptTieDiameter(std::string_view text, int &diameter) {
     return true;
 }
 
-float lapFactorFromText(std::string_view text) { return parseNumber(text); }
+float lapFactorFromText(std::string_view text) {
+    return parseNumber(text);
+}
 
 } // namespace murcad

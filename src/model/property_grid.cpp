@@ -1,4 +1,5 @@
-// The wall property grid: item list and the edit rules for foundation, start level, heights, offsets.
+// The wall property grid: item list and the edit rules for foundation, start level, heights,
+// offsets.
 #include "model/property_grid.h"
 
 #include "geometry/numbers.h"

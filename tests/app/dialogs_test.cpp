@@ -146,8 +146,8 @@ class DxfDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         for (const char *n : {"A.PAR", "B.par", "C.PAR", "note.txt"})
-            ASSERT_TRUE(QFile::copy(QString::fromStdString(examplePath(kExample)),
-                                    folder.filePath(n)));
+            ASSERT_TRUE(
+                QFile::copy(QString::fromStdString(examplePath(kExample)), folder.filePath(n)));
         state.HostFolder = templatesFolder();
         state.ProfileFolder = profile.path().toStdString();
     }

@@ -55,8 +55,8 @@ public:
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override {
         return openAnswer;
     }
-    QString saveFileName(QWidget *, const QString &title, const QString &proposed,
-                         const QString &, const QString &) override {
+    QString saveFileName(QWidget *, const QString &title, const QString &proposed, const QString &,
+                         const QString &) override {
         saveTitles.push_back(title);
         saveProposals.push_back(proposed);
         return saveAnswer;
@@ -68,7 +68,9 @@ inline std::string examplePath(const char *name) {
 }
 
 /// The folder of the DXF templates in the source tree.
-inline std::string templatesFolder() { return std::string(MURCAD_EXAMPLES_DIR) + "/../data"; }
+inline std::string templatesFolder() {
+    return std::string(MURCAD_EXAMPLES_DIR) + "/../data";
+}
 
 /// A main window on a temporary profile folder, shown at a fixed size.
 struct WindowUnderTest {

@@ -22,8 +22,8 @@ namespace {
 const char *kExample = "realistic_10_storeys.PAR";
 
 bool sameView(const ViewWindow &a, const ViewWindow &b) {
-    return a.ViewLeft == b.ViewLeft && a.ViewRight == b.ViewRight &&
-           a.ViewBottom == b.ViewBottom && a.ViewTop == b.ViewTop;
+    return a.ViewLeft == b.ViewLeft && a.ViewRight == b.ViewRight && a.ViewBottom == b.ViewBottom &&
+           a.ViewTop == b.ViewTop;
 }
 } // namespace
 
@@ -79,12 +79,12 @@ TEST(MainWindowCommands, MenuAndToolbarHoldTheCommandsInOrder) {
     QStringList tools;
     for (QAction *a : w->toolbar()->actions())
         tools << (a->isSeparator() ? QString("|") : a->text());
-    EXPECT_EQ(tools, QStringList({"&Apri", "&Salva", "&Impostazioni", "|", "Zoom",
-                                  "Vista precedente", "Vista totale", "Avvicina", "Allontana",
-                                  "Trascina", "|", "Inserisci sezione orizzontale",
-                                  "Inserisci sezione verticale", "Cancella sezione",
-                                  "Offset del bordo a sinistra", "Offset del bordo a destra", "|",
-                                  "Computo materiali"}));
+    EXPECT_EQ(tools,
+              QStringList({"&Apri", "&Salva", "&Impostazioni", "|", "Zoom", "Vista precedente",
+                           "Vista totale", "Avvicina", "Allontana", "Trascina", "|",
+                           "Inserisci sezione orizzontale", "Inserisci sezione verticale",
+                           "Cancella sezione", "Offset del bordo a sinistra",
+                           "Offset del bordo a destra", "|", "Computo materiali"}));
     for (QAction *a : w->toolbar()->actions())
         if (!a->isSeparator())
             EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();

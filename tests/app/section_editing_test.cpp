@@ -75,8 +75,7 @@ TEST(SectionEditing, ClickBelowTheBaseInsertsNothingAndEndsTheMode) {
     EXPECT_EQ(wall.horizSectionCount(), before);
     EXPECT_EQ(mw.state().editMode, EditMode::None);
     // The next click is an ordinary click again.
-    QTest::mouseClick(mw.drawingArea(), Qt::LeftButton, {},
-                      pixelOf(mw, 0, wall.BaseLevel + 100));
+    QTest::mouseClick(mw.drawingArea(), Qt::LeftButton, {}, pixelOf(mw, 0, wall.BaseLevel + 100));
     EXPECT_EQ(wall.horizSectionCount(), before);
 }
 

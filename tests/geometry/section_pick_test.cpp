@@ -8,7 +8,9 @@ using namespace murcad;
 
 namespace {
 // One pixel per centimetre, world y 0 on pixel row 1000.
-PixelTransform identity() { return {[](float x) { return x; }, [](float y) { return 1000 - y; }}; }
+PixelTransform identity() {
+    return {[](float x) { return x; }, [](float y) { return 1000 - y; }};
+}
 } // namespace
 
 TEST(SectionPick, HorizontalMarkReachesHundredCentimetresBeyondTheWallPlusTolerance) {
