@@ -67,6 +67,26 @@ PainterSurface::PainterSurface(QPainter &painter, const ViewWindow &view,
     }
 }
 
+PainterSurface::~PainterSurface() {
+    flush();
+}
+
+void PainterSurface::flush() {
+    if (pending_.empty())
+        return;
+    usePen(pendingKey_ / 2, pendingKey_ % 2 != 0);
+    painter_.drawLines(pending_.data(), static_cast<int>(pending_.size()));
+    pending_.clear();
+}
+
+void PainterSurface::queueLine(int key, double x1, double y1, double x2, double y2) {
+    if (key != pendingKey_) {
+        flush();
+        pendingKey_ = key;
+    }
+    pending_.emplace_back(x1, y1, x2, y2);
+}
+
 void PainterSurface::usePen(int layer, bool dotted) {
     int index = (layer >= 0 && layer < kLayerCount) ? layer : kLayerCount;
     int key = index * 2 + (dotted ? 1 : 0);
@@ -111,6 +131,7 @@ QColor PainterSurface::layerColour(int layer) const {
 }
 
 void PainterSurface::clear() {
+    pending_.clear();
     painter_.save();
     painter_.resetTransform();
     painter_.fillRect(QRectF(0, 0, view_.BoxWidthPx, view_.BoxHeightPx), backgroundColour(layers_));
@@ -129,16 +150,17 @@ void PainterSurface::drawLine(float x1, float y1, float x2, float y2, int layer,
         return;
     // Dashed and dash-dot lines are dotted on screen; the style is chosen per line, so the
     // next line is solid again.
-    usePen(layer, lineStyle == Dashed || lineStyle == DashDot);
-    painter_.drawLine(QPointF(px1, py1), QPointF(px2, py2));
+    int index = (layer >= 0 && layer < kLayerCount) ? layer : kLayerCount;
+    queueLine(index * 2 + ((lineStyle == Dashed || lineStyle == DashDot) ? 1 : 0), px1, py1, px2,
+              py2);
 }
 
 void PainterSurface::screenLine(float px1, float py1, float px2, float py2, int layer) {
     double ax = px1, ay = py1, bx = px2, by = py2;
     if (!clipSegment(ax, ay, bx, by, -2, -2, view_.BoxWidthPx + 2.0, view_.BoxHeightPx + 2.0))
         return;
-    usePen(layer, false);
-    painter_.drawLine(QPointF(ax, ay), QPointF(bx, by));
+    int index = (layer >= 0 && layer < kLayerCount) ? layer : kLayerCount;
+    queueLine(index * 2, ax, ay, bx, by);
 }
 
 void PainterSurface::screenCircle(float cx, float cy, float radiusPx, int layer) {
@@ -147,6 +169,7 @@ void PainterSurface::screenCircle(float cx, float cy, float radiusPx, int layer)
     if (cx + radiusPx < -2 || cy + radiusPx < -2 || cx - radiusPx > view_.BoxWidthPx + 2 ||
         cy - radiusPx > view_.BoxHeightPx + 2)
         return;
+    flush();
     usePen(layer, false);
     painter_.setBrush(Qt::NoBrush);
     painter_.drawEllipse(QPointF(cx, cy), radiusPx, radiusPx);
@@ -163,6 +186,7 @@ void PainterSurface::screenText(int px, int py, int heightPx, int widthPx, int a
     if (px + reach < 0 || py + reach < 0 || px - reach > view_.BoxWidthPx ||
         py - reach > view_.BoxHeightPx)
         return;
+    flush();
     QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const SizedFont &sized = fontFor(heightPx, widthPx);
     const qreal ascent = sized.ascent;

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLineF>
 #include <QPainter>
 
 #include <array>
@@ -19,10 +20,18 @@ namespace murcad {
 /// painted in its screen colour; texts use a sans-serif font of the asked pixel height.
 ///
 /// Use: `QPainter p(&image); PainterSurface s(p, view, layers); redraw(s, wall);`
-/// The painter, view and layers must outlive the surface; the surface keeps no other state.
+/// The painter, view and layers must outlive the surface. Runs of lines of one colour and
+/// style are handed to the painter together: they reach it at the latest when the surface is
+/// destroyed or flush() is called, so end the painter only after that.
 class PainterSurface : public Surface {
 public:
     PainterSurface(QPainter &painter, const ViewWindow &view, const LayerSettings &layers);
+    ~PainterSurface() override;
+    PainterSurface(const PainterSurface &) = delete;
+    PainterSurface &operator=(const PainterSurface &) = delete;
+
+    /// Paints the lines still waiting to be drawn.
+    void flush();
 
     bool isDxf() const override { return false; }
     void drawLine(float x1, float y1, float x2, float y2, int layer, int lineStyle) override;
@@ -60,6 +69,10 @@ private:
     QFont font_;
     std::array<QColor, kLayerCount + 1> colours_; ///< per layer, black last (out of range)
     int penKey_ = -1;                             ///< layer * 2 + dotted of the pen set
+    std::vector<QLineF> pending_;                 ///< lines waiting, all with pendingKey_
+    int pendingKey_ = -1;
+    /// Queues a clipped line for the pen of key.
+    void queueLine(int key, double x1, double y1, double x2, double y2);
     struct SizedFont {
         int heightPx;
         int widthPx;
