@@ -560,7 +560,7 @@ void MainWindow::sectionClick() {
         auto hits = sectionsUnderPointer(w, elevationX(), tool_.MouseX, tool_.MouseY, toPixels);
         deleteSections(w, hits, [this](const SectionHit &h) {
             return prompts_->askYesNo(this, QStringLiteral("Cancella sezione"),
-                                      qs(deleteSectionQuestion(h)));
+                                      qs(deleteSectionQuestion(h)), true);
         });
         sheet_ = computeSheetExtents(w);
     }

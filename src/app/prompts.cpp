@@ -11,9 +11,13 @@ void Prompts::warn(QWidget *parent, const QString &title, const QString &text) {
     QMessageBox::warning(parent, title, text);
 }
 
-bool Prompts::askYesNo(QWidget *parent, const QString &title, const QString &text) {
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+bool Prompts::askYesNo(QWidget *parent, const QString &title, const QString &text, bool warning) {
+    auto buttons = QMessageBox::Yes | QMessageBox::No;
+    if (warning)
+        return QMessageBox::warning(parent, title, text, buttons, QMessageBox::No) ==
+               QMessageBox::Yes;
+    return QMessageBox::question(parent, title, text, buttons, QMessageBox::Yes) ==
+           QMessageBox::Yes;
 }
 
 QString Prompts::openFileName(QWidget *parent, const QString &title, const QString &folder,

@@ -14,8 +14,9 @@ public:
     virtual ~Prompts() = default;
     /// A warning with the exclamation icon and an OK button.
     virtual void warn(QWidget *parent, const QString &title, const QString &text);
-    /// A Yes/No question; true for Yes.
-    virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text);
+    /// A Yes/No question, with the warning icon when it asks to destroy something; true for Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text,
+                          bool warning = false);
     /// An open dialog; "" when cancelled.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &folder,
                                  const QString &filter);

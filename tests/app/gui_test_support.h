@@ -47,7 +47,7 @@ public:
     void warn(QWidget *, const QString &, const QString &text) override {
         warnings.push_back(text);
     }
-    bool askYesNo(QWidget *, const QString &title, const QString &text) override {
+    bool askYesNo(QWidget *, const QString &title, const QString &text, bool) override {
         questionTitles.push_back(title);
         questions.push_back(text);
         return answer(text);
