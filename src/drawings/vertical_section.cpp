@@ -173,11 +173,12 @@ void edgeStorey(Surface &s, const Wall &wall, int k, const StoreyFrame &fr, cons
         edgeTies(s, x1, fr.Y, x2, yt, sCrit);
     else
         edgeZoneTieLines(s, x1, fr.Y, x2, yt, sCrit, F, st.WebSpacing);
-    // Brackets with the ties' and the stirrups' descriptions on the left of the section.
+    // Brackets with the ties' and the stirrups' descriptions on the left of the section,
+    // beyond the names of the horizontal cut marks that end 21 cm left of the face.
     std::string sign(diameterSign(s));
-    zoneBracket(s, X, X - 6.5f, fr.Y, tieTop,
+    zoneBracket(s, X, X - 23, fr.Y, tieTop,
                 "Legature: min. 9 " + sign + std::to_string(wall.TieDiameter) + " per mq");
-    zoneBracket(s, X - 6.5f, X - 16, fr.Y, yt,
+    zoneBracket(s, X - 23, X - 35, fr.Y, yt,
                 "St. " + sign + std::to_string(st.HorizDiam) + "/" +
                     plainNumber(F > 0 ? sCrit : floorToHalf(st.HorizSpacing)));
 }
