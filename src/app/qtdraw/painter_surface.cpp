@@ -71,7 +71,18 @@ PainterSurface::~PainterSurface() {
     flush();
 }
 
+void PainterSurface::flushRings() {
+    if (pendingRings_.empty())
+        return;
+    usePen(ringKey_, false);
+    painter_.setBrush(Qt::NoBrush);
+    for (const Ring &r : pendingRings_)
+        painter_.drawEllipse(r.centre, r.radius, r.radius);
+    pendingRings_.clear();
+}
+
 void PainterSurface::flush() {
+    flushRings();
     if (pending_.empty())
         return;
     usePen(pendingKey_ / 2, pendingKey_ % 2 != 0);
@@ -132,6 +143,7 @@ QColor PainterSurface::layerColour(int layer) const {
 
 void PainterSurface::clear() {
     pending_.clear();
+    pendingRings_.clear();
     painter_.save();
     painter_.resetTransform();
     painter_.fillRect(QRectF(0, 0, view_.BoxWidthPx, view_.BoxHeightPx), backgroundColour(layers_));
@@ -169,10 +181,15 @@ void PainterSurface::screenCircle(float cx, float cy, float radiusPx, int layer)
     if (cx + radiusPx < -2 || cy + radiusPx < -2 || cx - radiusPx > view_.BoxWidthPx + 2 ||
         cy - radiusPx > view_.BoxHeightPx + 2)
         return;
-    flush();
-    usePen(layer, false);
-    painter_.setBrush(Qt::NoBrush);
-    painter_.drawEllipse(QPointF(cx, cy), radiusPx, radiusPx);
+    // A ring smaller than a pixel would only blot the cross drawn with it.
+    if (radiusPx < 0.75f)
+        return;
+    int index = (layer >= 0 && layer < kLayerCount) ? layer : kLayerCount;
+    if (index != ringKey_) {
+        flushRings();
+        ringKey_ = index;
+    }
+    pendingRings_.push_back({QPointF(cx, cy), radiusPx});
 }
 
 void PainterSurface::screenText(int px, int py, int heightPx, int widthPx, int angleDeg,

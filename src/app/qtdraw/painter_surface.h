@@ -71,6 +71,13 @@ private:
     int penKey_ = -1;                             ///< layer * 2 + dotted of the pen set
     std::vector<QLineF> pending_;                 ///< lines waiting, all with pendingKey_
     int pendingKey_ = -1;
+    struct Ring {
+        QPointF centre;
+        qreal radius;
+    };
+    std::vector<Ring> pendingRings_; ///< circles waiting, all with ringKey_
+    int ringKey_ = -1;
+    void flushRings();
     /// Queues a clipped line for the pen of key.
     void queueLine(int key, double x1, double y1, double x2, double y2);
     struct SizedFont {
