@@ -50,9 +50,14 @@ void DrawingArea::redrawSheet() {
 }
 
 void DrawingArea::renderNow() {
+    // The image has the screen's own pixels (sharp on high-density screens); the painter and
+    // the view work in the widget's logical pixels, as the mouse does.
     QSize size = this->size().expandedTo(QSize(1, 1));
-    if (image_.size() != size)
-        image_ = QImage(size, QImage::Format_RGB32);
+    qreal ratio = devicePixelRatioF();
+    QSize physical(qRound(size.width() * ratio), qRound(size.height() * ratio));
+    if (image_.size() != physical)
+        image_ = QImage(physical, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
     view_.BoxWidthPx = static_cast<float>(size.width());
     view_.BoxHeightPx = static_cast<float>(size.height());
     image_.fill(PainterSurface::backgroundColour(layers_));
@@ -70,7 +75,7 @@ void DrawingArea::setPanCursor(bool pan) {
 }
 
 void DrawingArea::paintEvent(QPaintEvent *) {
-    if (dirty_ || image_.size() != size())
+    if (dirty_ || image_.deviceIndependentSize().toSize() != size())
         renderNow();
     QPainter p(this);
     p.drawImage(0, 0, image_);
