@@ -47,6 +47,7 @@ test)
     cmake --build "$asan" -j"$(nproc)"
     cd "$asan"
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        LSAN_OPTIONS="suppressions=$PWD/../tools/lsan.supp" \
         ctest --output-on-failure -j"$(nproc)" --timeout 900
     ;;
 *)
