@@ -2,7 +2,7 @@
 #include "dxf/dxf_file.h"
 
 #include "drawings/sheet.h"
-#include "dxf/cp1252.h"
+#include "geometry/cp1252.h"
 #include "dxf/dxf_surface.h"
 #include "dxf/layer_names.h"
 

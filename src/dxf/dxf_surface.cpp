@@ -1,7 +1,7 @@
 // The DXF drawing surface: every primitive prints LINE, CIRCLE or TEXT entities.
 #include "dxf/dxf_surface.h"
 
-#include "dxf/cp1252.h"
+#include "geometry/cp1252.h"
 #include "dxf/dxf_entities.h"
 
 #include <cstdio>

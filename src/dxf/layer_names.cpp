@@ -1,7 +1,7 @@
 // Checks that the twelve DXF layer names can be written and are accepted by CAD programs.
 #include "dxf/layer_names.h"
 
-#include "dxf/cp1252.h"
+#include "geometry/cp1252.h"
 
 #include <cctype>
 

@@ -352,11 +352,21 @@ bool withinBounds(const Wall &w, const std::string &file, LoadError &error) {
     return false;
 }
 
-} // namespace
+// The staged wall becomes the current wall.
+void takeStagedWall(Wall &staged, const std::string &path, Wall &wall, LoadResult &result) {
+    staged.WallFile = path;
+    staged.LoadStatus = 0;
+    wall = std::move(staged);
+    result.outcome = LoadOutcome::Loaded;
+}
 
-LoadResult readWallData(const std::string &text, const std::string &fileName, Wall &wall) {
+// Reads wall data text into a staging copy, gives it its sections (those stored in an old
+// companion, or the defaults), checks the bounds, and takes it only when all of that worked.
+LoadResult loadFromWallData(const std::string &text, const std::string &path,
+                            const std::string *oldCompanion, const CompanionHead &head,
+                            Wall &wall) {
     LoadResult result;
-    ValueReader r(text, fileName);
+    ValueReader r(text, path);
     Wall staged = wall;
     LoadOutcome outcome = readWallDataFile(r, staged);
     if (outcome == LoadOutcome::Failed) {
@@ -370,15 +380,31 @@ LoadResult readWallData(const std::string &text, const std::string &fileName, Wa
     }
     staged.HorizSections.clear();
     staged.VertSections.clear();
-    makeDefaultSections(staged);
-    if (!withinBounds(staged, fileName, result.error))
-        return result;
-    staged.WallFile = fileName;
-    staged.LoadStatus = 0;
-    wall = std::move(staged);
-    result.outcome = LoadOutcome::Loaded;
+    if (oldCompanion) {
+        std::string ctext, why;
+        if (!readWholeFile(*oldCompanion, ctext, &why)) {
+            result.error = {*oldCompanion, 0, "", "",
+                            "Impossibile leggere " + *oldCompanion + ": " + why};
+            return result;
+        }
+        ValueReader cr(std::move(ctext), *oldCompanion);
+        CompanionHead again;
+        cr.readInteger(again.version, "la versione del file");
+        cr.readInteger(again.horizCount, "il numero di sezioni orizzontali");
+        cr.readInteger(again.vertCount, "il numero di sezioni verticali");
+        if (cr.failed() || !readOldCompanionSections(cr, head, staged)) {
+            result.error = cr.error();
+            return result;
+        }
+    } else {
+        makeDefaultSections(staged);
+    }
+    if (withinBounds(staged, path, result.error))
+        takeStagedWall(staged, path, wall, result);
     return result;
 }
+
+} // namespace
 
 std::string companionPath(const std::string &wallPath) {
     if (wallPath.size() < 3)
@@ -419,10 +445,7 @@ LoadResult loadWall(const std::string &path, Wall &wall) {
             if (!readCompanionFile(companion, staged, result.error) ||
                 !withinBounds(staged, companion, result.error))
                 return result;
-            staged.WallFile = path;
-            staged.LoadStatus = 0;
-            wall = std::move(staged);
-            result.outcome = LoadOutcome::Loaded;
+            takeStagedWall(staged, path, wall, result);
             result.fromCompanion = true;
             return result;
         }
@@ -433,46 +456,12 @@ LoadResult loadWall(const std::string &path, Wall &wall) {
         result.error = {path, 0, "", "", "Impossibile leggere " + path + ": " + why};
         return result;
     }
-    ValueReader r(std::move(text), path);
-    Wall staged = wall;
-    LoadOutcome outcome = readWallDataFile(r, staged);
-    if (outcome == LoadOutcome::Failed) {
-        result.error = r.error();
-        return result;
-    }
-    if (outcome == LoadOutcome::BandElement) {
-        wall.LoadStatus = -2;
-        result.outcome = LoadOutcome::BandElement;
-        return result;
-    }
+    return loadFromWallData(text, path, haveCompanion && head.version <= 4 ? &companion : nullptr,
+                            head, wall);
+}
 
-    staged.HorizSections.clear();
-    staged.VertSections.clear();
-    if (haveCompanion && head.version <= 4) {
-        std::string ctext;
-        if (!readWholeFile(companion, ctext, &why)) {
-            result.error = {companion, 0, "", "", "Impossibile leggere " + companion + ": " + why};
-            return result;
-        }
-        ValueReader cr(std::move(ctext), companion);
-        CompanionHead h2;
-        cr.readInteger(h2.version, "la versione del file");
-        cr.readInteger(h2.horizCount, "il numero di sezioni orizzontali");
-        cr.readInteger(h2.vertCount, "il numero di sezioni verticali");
-        if (cr.failed() || !readOldCompanionSections(cr, head, staged)) {
-            result.error = cr.error();
-            return result;
-        }
-    } else {
-        makeDefaultSections(staged);
-    }
-    if (!withinBounds(staged, path, result.error))
-        return result;
-    staged.WallFile = path;
-    staged.LoadStatus = 0;
-    wall = std::move(staged);
-    result.outcome = LoadOutcome::Loaded;
-    return result;
+LoadResult readWallData(const std::string &text, const std::string &fileName, Wall &wall) {
+    return loadFromWallData(text, fileName, nullptr, CompanionHead{}, wall);
 }
 
 } // namespace murcad

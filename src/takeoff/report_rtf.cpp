@@ -5,7 +5,7 @@
 #include "model/atomic_file.h"
 #include "takeoff/report_numbers.h"
 #include "takeoff/rtf_builders.h"
-#include "takeoff/windows1252.h"
+#include "geometry/cp1252.h"
 
 namespace murcad {
 
@@ -101,7 +101,7 @@ std::string computoRtf(const TakeoffRun &run, const ReportOptions &o) {
 }
 
 bool writeReportRtf(const std::string &path, const std::string &rtf, std::string *error) {
-    return writeFileAtomically(path, toWindows1252(rtf), error);
+    return writeFileAtomically(path, utf8ToCp1252(rtf, ControlChars::Keep), error);
 }
 
 } // namespace murcad

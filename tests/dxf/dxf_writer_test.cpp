@@ -1,5 +1,5 @@
 // Tests of the DXF tag writer, the number format, the entity writers and the DXF surface.
-#include "dxf/cp1252.h"
+#include "geometry/cp1252.h"
 #include "dxf/dxf_entities.h"
 #include "dxf/dxf_surface.h"
 #include "dxf/dxf_tags.h"

@@ -2,7 +2,7 @@
 #include "takeoff/report_rtf.h"
 
 #include "takeoff/rtf_builders.h"
-#include "takeoff/windows1252.h"
+#include "geometry/cp1252.h"
 
 #include "sample_walls.h"
 
@@ -157,10 +157,12 @@ TEST(ComputoRtf, NoConcreteGivesNoRatio) {
 }
 
 TEST(Windows1252, AccentsAndDiameterSign) {
-    EXPECT_EQ(toWindows1252("Quantità Ø"), "Quantit\xE0 \xD8");
-    EXPECT_EQ(toWindows1252("€ “x”"), "\x80 \x93x\x94");
-    EXPECT_EQ(toWindows1252("√"), "?");      // not in the code page
-    EXPECT_EQ(toWindows1252("a\xC3"), "a?"); // cut sequence
+    EXPECT_EQ(utf8ToCp1252("Quantità Ø", ControlChars::Keep), "Quantit\xE0 \xD8");
+    EXPECT_EQ(utf8ToCp1252("€ “x”", ControlChars::Keep), "\x80 \x93x\x94");
+    EXPECT_EQ(utf8ToCp1252("√", ControlChars::Keep), "?");      // not in the code page
+    // A byte that is no UTF-8 is taken as a Windows-1252 byte already; line breaks stay.
+    EXPECT_EQ(utf8ToCp1252("a\xC3", ControlChars::Keep), "a\xC3");
+    EXPECT_EQ(utf8ToCp1252("\\par\r\n", ControlChars::Keep), "\\par\r\n");
 }
 
 TEST(WriteReportRtf, StoresWindows1252) {

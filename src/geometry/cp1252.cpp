@@ -1,5 +1,5 @@
-// Conversion of UTF-8 texts to Windows-1252, the code page an R12 DXF reader assumes.
-#include "dxf/cp1252.h"
+// Conversion of UTF-8 texts to Windows-1252.
+#include "geometry/cp1252.h"
 
 #include <array>
 
@@ -59,13 +59,14 @@ int cp1252Byte(char32_t cp) {
     return -1;
 }
 
-std::string utf8ToCp1252(std::string_view text) {
+std::string utf8ToCp1252(std::string_view text, ControlChars controls) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         unsigned char c = static_cast<unsigned char>(text[i]);
         if (c < 0x80) {
-            out += (c < 0x20 || c == 0x7F) ? ' ' : static_cast<char>(c);
+            bool control = c < 0x20 || c == 0x7F;
+            out += (control && controls == ControlChars::ToBlanks) ? ' ' : static_cast<char>(c);
             ++i;
             continue;
         }
