@@ -1,5 +1,6 @@
 // murcad-cli computo: the bill of materials of one wall or of a batch of walls, as RTF, CSV
 // and JSON.
+#include "cli/cli_messages.h"
 #include "cli/commands.h"
 #include "model/atomic_file.h"
 #include "model/folders.h"
@@ -26,15 +27,7 @@ constexpr const char *kUsage =
     "(computo materiali; con piu' file aggiunge le quantita' totali; --json scrive su stdout; "
     "esce con 1 se qualche file non e' stato letto)";
 
-int usageError(const std::string &message) {
-    std::fprintf(stderr, "murcad-cli computo: %s\nUso: murcad-cli %s\n", message.c_str(), kUsage);
-    return 2;
-}
-
-const char *fileName(const std::string &path) {
-    std::size_t slash = path.find_last_of("/\\");
-    return path.c_str() + (slash == std::string::npos ? 0 : slash + 1);
-}
+int usageError(const std::string &message) { return cli::usageError("computo", kUsage, message); }
 
 int runComputo(const std::vector<std::string> &args) {
     std::string rtfPath, csvPath;

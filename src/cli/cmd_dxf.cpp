@@ -1,4 +1,5 @@
 // murcad-cli dxf: one DXF file of a batch of wall files, side by side.
+#include "cli/cli_messages.h"
 #include "cli/commands.h"
 #include "dxf/dxf_file.h"
 #include "geometry/numbers.h"
@@ -35,15 +36,7 @@ bool parseScale(const std::string &text, float &left, float &right) {
     return true;
 }
 
-int usageError(const std::string &message) {
-    std::fprintf(stderr, "murcad-cli dxf: %s\nUso: murcad-cli %s\n", message.c_str(), kUsage);
-    return 2;
-}
-
-const char *fileName(const std::string &path) {
-    std::size_t slash = path.find_last_of("/\\");
-    return path.c_str() + (slash == std::string::npos ? 0 : slash + 1);
-}
+int usageError(const std::string &message) { return cli::usageError("dxf", kUsage, message); }
 
 int runDxf(const std::vector<std::string> &args) {
     std::string out, scaleText, templates;
