@@ -2,7 +2,7 @@
 #include "model/wall_file.h"
 #include "takeoff/batch.h"
 #include "takeoff/report_rtf.h"
-#include "takeoff/windows1252.h"
+#include "geometry/cp1252.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,7 +32,7 @@ void BM_BatchTakeoffAndRtfFromFiles(benchmark::State &state) {
     for (auto _ : state) {
         Wall wall;
         TakeoffRun run = takeOffFiles(files, wall);
-        std::string rtf = toWindows1252(computoRtf(run, {true, ','}));
+        std::string rtf = utf8ToCp1252(computoRtf(run, {true, ','}), ControlChars::Keep);
         if (run.WallsComputed != 101)
             state.SkipWithError("a sample wall did not load");
         benchmark::DoNotOptimize(rtf.data());
@@ -56,7 +56,7 @@ void BM_TakeoffAndRtfOfLoadedWalls(benchmark::State &state) {
         run.batch = true;
         for (const Wall &w : walls)
             addToRun(run, takeOffWall(w));
-        std::string rtf = toWindows1252(computoRtf(run, {true, ','}));
+        std::string rtf = utf8ToCp1252(computoRtf(run, {true, ','}), ControlChars::Keep);
         benchmark::DoNotOptimize(rtf.data());
     }
 }
