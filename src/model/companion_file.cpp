@@ -139,7 +139,9 @@ bool readCompanionHead(const std::string &companion, CompanionHead &head, LoadEr
         return false;
     }
     ValueReader r(std::move(text), companion);
-    if (readHeadFrom(r, head) && checkHead(r, head)) {
+    // Only the stale test needs the head: the version and counts of a newer or damaged
+    // companion are judged when (and if) its contents are read.
+    if (readHeadFrom(r, head)) {
         if (head.version > 4) {
             skipRestOfLine(r);
             if (!r.exhausted())
@@ -290,6 +292,8 @@ bool readCompanionText(const std::string &text, const std::string &companion, Wa
 }
 
 bool readOldCompanionSections(ValueReader &r, const CompanionHead &head, Wall &w) {
+    if (!checkHead(r, head))
+        return false;
     if (head.version == 4) {
         w.HorizSections.assign(head.horizCount, {});
         w.VertSections.assign(head.vertCount, {});

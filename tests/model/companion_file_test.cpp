@@ -145,21 +145,36 @@ TEST(CompanionFile, OldVersionsKeepTheirSectionsOverTheDataFile) {
     EXPECT_FLOAT_EQ(v.LapFactor, 42);
 }
 
-TEST(CompanionFile, TooNewOrOverfullCompanionsAreRefused) {
+TEST(CompanionFile, TooNewOrOverfullCompanionsAreRefusedWhenTheirContentsAreUsed) {
     TempDir dir;
     std::string path = dir.write("P1.PAR", ParText{}.str());
     Wall w = loaded(path);
+    ASSERT_TRUE(writeCompanionFile(path, w));
+    const std::string current = readText(dir.file("P1.wpx"));
+    const std::string rest = current.substr(current.find("\r\n"));
     const Wall before = w;
-    for (const char *bad : {" 12  0  0 \r\n", " 11  202  0 \r\n", " 4  0  52 \r\n", " 11  -1  0 \r\n"}) {
-        dir.write("P1.wpx", bad);
+    // Current companions (the data file's date): their contents would be used, so a newer
+    // version or impossible counts refuse the load and the wall stays.
+    for (std::string head : {" 12  0  0 ", " 11  202  0 ", " 11  -1  0 "}) {
+        dir.write("P1.wpx", head + rest);
         LoadResult r = loadWall(path, w);
-        EXPECT_EQ(r.outcome, LoadOutcome::Failed) << bad;
+        EXPECT_EQ(r.outcome, LoadOutcome::Failed) << head;
         EXPECT_EQ(r.error.line, 1);
         EXPECT_EQ(w, before);
     }
-    dir.write("P1.wpx", " 12  0  0 \r\n");
+    dir.write("P1.wpx", " 12  0  0 " + rest);
     EXPECT_NE(loadWall(path, w).error.message.find("Versione del file non compatibile."),
               std::string::npos);
+    // Old companions always give their sections: 52 vertical cuts cannot be held.
+    dir.write("P1.wpx", " 4  0  52 \r\n");
+    EXPECT_EQ(loadWall(path, w).outcome, LoadOutcome::Failed);
+    // A stale companion of any version is not read: the data file loads with default cuts.
+    dir.write("P1.wpx", " 12  0  0 \r\n01/01/2001 00:00:00\r\n");
+    Wall fresh;
+    LoadResult r = loadWall(path, fresh);
+    ASSERT_TRUE(r.ok()) << describeLoadError(r.error);
+    EXPECT_FALSE(r.fromCompanion);
+    EXPECT_EQ(fresh.horizSectionCount(), 2);
 }
 
 TEST(CompanionFile, ACurrentButTruncatedCompanionIsRefused) {
