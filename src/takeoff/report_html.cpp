@@ -1,5 +1,6 @@
 // HTML rendering of the bill of materials for the on-screen viewer.
 #include "takeoff/report_html.h"
+#include "takeoff/report_lines.h"
 
 #include "geometry/numbers.h"
 #include "takeoff/report_numbers.h"
@@ -58,30 +59,11 @@ std::string table(const TakeoffTable &t, const ReportOptions &o) {
     return s + "</table>\n";
 }
 
-std::string byDiameter(const DiameterWeights &weights, const ReportOptions &o) {
+// Lines as HTML, each ended by a line break.
+std::string htmlLines(const std::vector<std::string> &lines) {
     std::string s;
-    for (std::size_t k = 0; k < weights.size(); ++k) {
-        if (!(weights[k] > 0))
-            continue;
-        std::string w = formatReportNumber(weights[k], 2, o.decimalSeparator);
-        if (k == 0)
-            s += "Staffe e legature = " + w + " kg<br>\n";
-        else
-            s += "Barre Ø" + std::to_string(2 * k) + " = " + w + " kg<br>\n";
-    }
-    return s;
-}
-
-std::string summary(float steel, float concrete, std::optional<float> ratio,
-                    const ReportOptions &o) {
-    std::string s =
-        "Peso totale dell'acciaio = " + formatReportNumber(steel, 2, o.decimalSeparator) +
-        " kg<br>\n";
-    s += "Volume calcestruzzo = " + formatReportNumber(concrete, 2, o.decimalSeparator) +
-         " mc<br>\n";
-    s += ratio ? "Incidenza acciaio = " + formatReportNumber(*ratio, 2, o.decimalSeparator) +
-                     " kg/mc<br>\n"
-               : std::string("Incidenza acciaio = n.d.<br>\n");
+    for (const std::string &line : lines)
+        s += line + "<br>\n";
     return s;
 }
 
@@ -101,15 +83,16 @@ std::string computoHtml(const TakeoffRun &run, const ReportOptions &o) {
                  " cm, &nbsp; Peso = " + formatNumber(w.diagonal->weight, 2) + " kg</p>\n";
         s += "<p>Riepilogo:<br>\n";
         if (o.perDiameter)
-            s += byDiameter(w.WallByDiameter, o);
-        s += summary(w.WallSteel, w.WallConcrete, w.steelRatio(), o) + "</p>\n";
+            s += htmlLines(diameterLines(w.WallByDiameter, o));
+        s += htmlLines(summaryLines(w.WallSteel, w.WallConcrete, w.steelRatio(), o)) + "</p>\n";
     }
     if (run.batch) {
         s += "<p><b><u>Quantità totali:</u><br>\nVavire computate = " +
              std::to_string(run.WallsComputed) + "<br>\n";
         if (o.perDiameter)
-            s += byDiameter(run.TotalByDiameter, o);
-        s += summary(run.TotalSteel, run.TotalConcrete, run.steelRatio(), o) + "</b></p>\n";
+            s += htmlLines(diameterLines(run.TotalByDiameter, o));
+        s += htmlLines(summaryLines(run.TotalSteel, run.TotalConcrete, run.steelRatio(), o)) +
+             "</b></p>\n";
     }
     return s + "</body></html>\n";
 }

@@ -1,11 +1,12 @@
 // The RTF bill of materials: wall sections, tables, diagonal line, summaries and totals.
 #include "takeoff/report_rtf.h"
+#include "takeoff/report_lines.h"
 
+#include "geometry/cp1252.h"
 #include "geometry/numbers.h"
 #include "model/atomic_file.h"
 #include "takeoff/report_numbers.h"
 #include "takeoff/rtf_builders.h"
-#include "geometry/cp1252.h"
 
 namespace murcad {
 
@@ -32,26 +33,12 @@ std::string diagonalLine(const DiagonalRow &d) {
            " kg\\par\\par ";
 }
 
-/// One line per diameter class that carries steel: stirrups and ties, then bars by diameter.
-std::string byDiameter(const DiameterWeights &weights, const ReportOptions &o) {
+// Lines as RTF paragraphs.
+std::string rtfLines(const std::vector<std::string> &lines) {
     std::string s;
-    for (std::size_t k = 0; k < weights.size(); ++k) {
-        if (!(weights[k] > 0))
-            continue;
-        std::string w = formatReportNumber(weights[k], 2, o.decimalSeparator);
-        if (k == 0)
-            s += "Staffe e legature = " + w + " kg\\par ";
-        else
-            s += "Barre Ø" + whole(2 * static_cast<long long>(k)) + " = " + w + " kg\\par ";
-    }
+    for (const std::string &line : lines)
+        s += line + "\\par ";
     return s;
-}
-
-/// "Incidenza acciaio" line; a wall without concrete has no ratio.
-std::string ratioLine(std::optional<float> ratio, const ReportOptions &o) {
-    if (!ratio)
-        return "Incidenza acciaio = n.d.";
-    return "Incidenza acciaio = " + formatReportNumber(*ratio, 2, o.decimalSeparator) + " kg/mc";
 }
 
 } // namespace
@@ -66,12 +53,8 @@ std::string compuRtf(const WallTakeoff &w, const ReportOptions &o) {
         s += diagonalLine(*w.diagonal);
     s += "Riepilogo:\\par ";
     if (o.perDiameter)
-        s += byDiameter(w.WallByDiameter, o);
-    s += "Peso totale dell'acciaio = " + formatReportNumber(w.WallSteel, 2, o.decimalSeparator) +
-         " kg\\par ";
-    s += "Volume calcestruzzo = " + formatReportNumber(w.WallConcrete, 2, o.decimalSeparator) +
-         " mc\\par ";
-    s += ratioLine(w.steelRatio(), o) + "\\par \\par ";
+        s += rtfLines(diameterLines(w.WallByDiameter, o));
+    s += rtfLines(summaryLines(w.WallSteel, w.WallConcrete, w.steelRatio(), o)) + "\\par ";
     return s;
 }
 
@@ -80,12 +63,8 @@ std::string totalsRtf(const TakeoffRun &run, const ReportOptions &o) {
     s += rtfStyled("\\par ", 20, false, true);
     s += "Vavire computate = " + whole(run.WallsComputed) + "\\par ";
     if (o.perDiameter)
-        s += byDiameter(run.TotalByDiameter, o);
-    s += "Peso totale dell'acciaio = " + formatReportNumber(run.TotalSteel, 2, o.decimalSeparator) +
-         " kg\\par ";
-    s += "Volume calcestruzzo = " + formatReportNumber(run.TotalConcrete, 2, o.decimalSeparator) +
-         " mc\\par ";
-    s += ratioLine(run.steelRatio(), o) + "\\par ";
+        s += rtfLines(diameterLines(run.TotalByDiameter, o));
+    s += rtfLines(summaryLines(run.TotalSteel, run.TotalConcrete, run.steelRatio(), o));
     return s;
 }
 
