@@ -1,12 +1,10 @@
-// Cut lengths and counts of the bar groups of one storey, as the bill of materials counts them.
+// Cut lengths and weights of the bar groups of one storey, as the bill of materials counts them.
 #pragma once
 
+#include "bars/bar_counts.h"
 #include "model/wall.h"
 
 namespace murcad {
-
-/// Nearest whole number, halves to the even neighbour, clamped to the int range.
-int nearestInt(double v);
 
 /// Stirrup length of storey i (edge zone hoop with two hooks), whole cm.
 int lStaffa(const Wall &w, int i);
@@ -21,20 +19,6 @@ int lFerriFondaSt(const Wall &w);
 int lFerriPianoC(const Wall &w, int i);
 /// Web vertical bar of storey i, as lFerriPianoC with the web diameter.
 int lFerriPianoSt(const Wall &w, int i);
-
-/// Web vertical bars of storey i: the web between the edge zones divided by the web spacing,
-/// at least 1, doubled with two layers; 0 when the spacing is not positive.
-int webCount(const Wall &w, int i);
-
-/// Stirrup sets in each edge zone of storey i over the storey height: the base zone at the
-/// edge-zone spacing, the rest at the horizontal spacing. 0 when the spacing is not positive.
-int stirrupSets(const Wall &w, int i);
-
-/// Horizontal bars of storey i (both layers unless single layer).
-int horizontalBarCount(const Wall &w, int i);
-
-/// Ties of storey i: nine per square metre of web plus one per edge-zone bar and stirrup set.
-int tieCount(const Wall &w, int i);
 
 /// Weight in kg of n bars of diameter d mm and length cm (steel 7850 kg/m3).
 float rowWeight(int diameterMm, int count, float lengthCm);

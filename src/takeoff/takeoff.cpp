@@ -4,6 +4,7 @@
 #include "geometry/bar_geometry.h"
 #include "geometry/diagonal_geometry.h"
 #include "geometry/numbers.h"
+#include "bars/bar_counts.h"
 #include "takeoff/bar_lengths.h"
 
 #include <algorithm>
@@ -37,14 +38,9 @@ TakeoffRow barRow(std::string label, int count, int diameter, float length) {
 
 /// Edge-zone vertical bars of storey i: diameter and count.
 void edgeBars(const Wall &w, int i, int &d, int &n) {
-    const Storey &s = w.Storeys[i];
-    if (w.NoEdgeZones != 0) {
-        d = s.DiamA != 0 ? s.DiamA : s.DiamB;
-        n = w.SingleLayerVert != 0 ? 2 : 4;
-    } else {
-        d = s.DiamA;
-        n = 4 * s.CountA;
-    }
+    EdgeBarCount e = edgeBarCount(w, i);
+    d = e.diameter;
+    n = e.count;
 }
 
 void addVertical(WallTakeoff &t, TakeoffTable &table, TakeoffRow row) {
