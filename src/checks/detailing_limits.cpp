@@ -2,6 +2,7 @@
 #include "checks/detailing_limits.h"
 
 #include "geometry/numbers.h"
+#include "model/user_profile.h"
 
 #include <array>
 #include <charconv>
@@ -86,6 +87,29 @@ bool setDetailingLimit(DetailingLimits &limits, const DetailingParameter &p,
 
 std::string detailingLimitText(const DetailingLimits &limits, const DetailingParameter &p) {
     return shortest(limits.*p.member);
+}
+
+DetailingLimits detailingLimits(const UserProfile &profile, std::vector<LoadError> *messages) {
+    DetailingLimits limits;
+    for (const DetailingParameter &p : kParameters)
+        limits.*p.member = profile.number(kDetailingSection, p.key, limits.*p.member, p.minValue,
+                                          p.maxValue, messages);
+    return limits;
+}
+
+void setDetailingLimits(UserProfile &profile, const DetailingLimits &limits) {
+    for (const DetailingParameter &p : kParameters)
+        profile.setNumber(kDetailingSection, p.key, limits.*p.member, 9);
+}
+
+std::vector<std::string> changedDetailingLimits(const DetailingLimits &limits) {
+    std::vector<std::string> out;
+    const DetailingLimits recommended;
+    for (const DetailingParameter &p : kParameters)
+        if (limits.*p.member != recommended.*p.member)
+            out.push_back(std::string(p.key) + " = " + shortest(limits.*p.member) +
+                          " (raccomandato " + shortest(recommended.*p.member) + ")");
+    return out;
 }
 
 } // namespace murcad

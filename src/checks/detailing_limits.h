@@ -2,9 +2,12 @@
 // the recommended values of EN 1992-1-1 as defaults.
 #pragma once
 
+#include "model/load_error.h"
+
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace murcad {
 
@@ -55,5 +58,22 @@ bool setDetailingLimit(DetailingLimits &limits, const DetailingParameter &p,
 
 /// Text of a parameter's value as it is stored (point decimal, no needless zeros).
 std::string detailingLimitText(const DetailingLimits &limits, const DetailingParameter &p);
+
+/// The section of the user's preferences that holds the limits.
+inline constexpr const char *kDetailingSection = "verifiche";
+
+class UserProfile;
+
+/// The limits stored in the user's preferences; a missing key keeps the recommended value, a
+/// bad one too, with a message naming the file, the line and the value.
+DetailingLimits detailingLimits(const UserProfile &profile,
+                                std::vector<LoadError> *messages = nullptr);
+
+/// Stores every limit into the preferences' section of the detailing checks.
+void setDetailingLimits(UserProfile &profile, const DetailingLimits &limits);
+
+/// "RhoVMin = 0.0025 (raccomandato 0.002)" for each limit that differs from the recommended
+/// value; empty when none does.
+std::vector<std::string> changedDetailingLimits(const DetailingLimits &limits);
 
 } // namespace murcad

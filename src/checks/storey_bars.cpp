@@ -2,8 +2,7 @@
 // materials.
 #include "checks/storey_bars.h"
 
-#include "geometry/bar_geometry.h"
-#include "takeoff/bar_lengths.h"
+#include "bars/bar_counts.h"
 
 #include <algorithm>
 
@@ -31,16 +30,12 @@ std::vector<double> spreadRow(double a, double b, int n) {
     return xs;
 }
 
-/// Widest spacing of the stirrups of storey i: the base zone at the edge-zone spacing, the
-/// rest at the horizontal spacing, as the bill of materials counts the sets.
-double widestStirrupSpacing(const Wall &w, const Storey &s) {
-    float baseSpacing = tieSpacing(s.HorizSpacing, s.DiamA);
-    if (!(baseSpacing > 0))
+/// Widest spacing of the stirrups of storey i: the horizontal spacing when any set stands
+/// above the closely spaced base zone, else the base zone's spacing; 0 without stirrups.
+double widestStirrupSpacing(const StirrupZones &z) {
+    if (z.sets <= 0)
         return 0;
-    bool twoZones = 0.1 * w.LapFactor * s.DiamA + s.BaseZoneHeight < s.Height;
-    if (!twoZones)
-        return baseSpacing;
-    return s.HorizSpacing;
+    return z.sets > z.baseSets ? z.spacing : z.critSpacing;
 }
 
 } // namespace
@@ -56,17 +51,17 @@ StoreyBars storeyBars(const Wall &w, int i) {
     double L = b.drawnLength;
 
     // End bars: the edge zones' set A, or one bar at each end of a wall without edge zones.
+    EdgeBarCount edge = edgeBarCount(w, i);
+    int perRow = edgeBarsPerRow(w, i);
+    double d = edge.diameter / 10.0;
     if (b.edgeZones) {
-        double d = s.DiamA / 10.0;
         b.edgeLength = s.EdgeLength;
-        b.rows.push_back({CheckZone::LeftEdge, s.DiamA, evenRow(c + d, s.EdgeLength - d, s.CountA)});
+        b.rows.push_back({CheckZone::LeftEdge, edge.diameter, evenRow(c + d, s.EdgeLength - d, perRow)});
         b.rows.push_back(
-            {CheckZone::RightEdge, s.DiamA, evenRow(L - s.EdgeLength + d, L - c - d, s.CountA)});
+            {CheckZone::RightEdge, edge.diameter, evenRow(L - s.EdgeLength + d, L - c - d, perRow)});
     } else {
-        int diam = s.DiamA != 0 ? s.DiamA : s.DiamB;
-        double d = diam / 10.0;
-        b.rows.push_back({CheckZone::LeftEdge, diam, {c + d}});
-        b.rows.push_back({CheckZone::RightEdge, diam, {L - c - d}});
+        b.rows.push_back({CheckZone::LeftEdge, edge.diameter, evenRow(c + d, c + d, perRow)});
+        b.rows.push_back({CheckZone::RightEdge, edge.diameter, evenRow(L - c - d, L - c - d, perRow)});
     }
     // Web bars over the span between the edge zones and the covers.
     int webPerFace = webCount(w, i) / (w.SingleLayerVert == 0 ? 2 : 1);
@@ -79,12 +74,12 @@ StoreyBars storeyBars(const Wall &w, int i) {
 
     if (b.edgeZones) {
         b.stirrupDiameter = s.HorizDiam;
-        b.stirrupSpacingMax = stirrupSets(w, i) > 0 ? widestStirrupSpacing(w, s) : 0;
+        b.stirrupSpacingMax = widestStirrupSpacing(stirrupZones(w, i));
     }
     if (w.NoEdgeZones == 0) {
         b.tieDiameter = w.TieDiameter;
         b.ties = tieCount(w, i);
-        b.webTies = std::max(0, b.ties - std::max(s.CountA, 0) * stirrupSets(w, i));
+        b.webTies = webTieCount(w, i);
     }
     return b;
 }

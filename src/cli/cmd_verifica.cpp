@@ -7,6 +7,7 @@
 #include "cli/json.h"
 #include "model/folders.h"
 #include "model/settings_file.h"
+#include "model/user_profile.h"
 #include "model/wall_file.h"
 
 #include <cstdio>
@@ -81,7 +82,14 @@ int runVerifica(const std::vector<std::string> &args) {
         SettingsSource::DefaultsUnreadable)
         std::fprintf(stderr, "Attenzione: impostazioni predefinite in uso (%s)\n",
                      settingsError.message.c_str());
-    DetailingLimits limits;
+    // The limits are the user's, from the preferences (the recommended values by default).
+    UserProfile profile;
+    std::vector<LoadError> profileMessages;
+    loadUserProfile(userProfilePath(), profile, &profileMessages);
+    DetailingLimits limits = detailingLimits(profile, &profileMessages);
+    for (const LoadError &e : profileMessages)
+        std::fprintf(stderr, "Attenzione: %s\n", describeLoadError(e).c_str());
+    std::vector<std::string> changed = changedDetailingLimits(limits);
 
     JsonWriter j;
     j.beginArray();
@@ -121,6 +129,11 @@ int runVerifica(const std::vector<std::string> &args) {
         std::fputs((j.str() + "\n").c_str(), stdout);
     if (walls.size() > 1)
         std::fprintf(stderr, "Pareti verificate: %d su %zu\n", checked, walls.size());
+    if (!json && !changed.empty()) {
+        std::fputs("Limiti diversi dai valori raccomandati:\n", stdout);
+        for (const std::string &c : changed)
+            std::fprintf(stdout, "  %s\n", c.c_str());
+    }
     if (!json && checked > 0)
         std::fputs("Verifiche di dettaglio delle armature secondo EN 1992-1-1 (9.6, 9.5.3): "
                    "non sostituiscono la verifica di progetto.\n",

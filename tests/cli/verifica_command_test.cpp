@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -18,7 +19,8 @@ struct CliRun {
 /// Runs murcad-cli with a fresh profile folder, so the user's own limits do not count.
 CliRun verifica(const TempDir &home, const std::string &args) {
     CliRun r;
-    std::string cmd = "HOME='" + home.file("") + "' " + MURCAD_CLI + " verifica " + args +
+    std::string cmd = "HOME='" + home.file("") + "' XDG_CONFIG_HOME='" + home.file("") + "' " +
+                      MURCAD_CLI + " verifica " + args +
                       " 2>/dev/null";
     FILE *p = ::popen(cmd.c_str(), "r");
     std::array<char, 4096> buf{};
@@ -51,6 +53,13 @@ TEST(VerificaCommand, ExitCodeTellsWhetherEveryCheckPasses) {
     EXPECT_EQ(verifica(home, "").status, 2);
     EXPECT_EQ(verifica(home, "--bogus " + example("diagonal")).status, 2);
     EXPECT_EQ(verifica(home, example("band_element")).status, 1);
+
+    // A national annex asking for 0.15 % lets the wall without edge zones pass that check.
+    std::filesystem::create_directories(home.file("murcad"));
+    home.write("murcad/preferenze.ini", "[verifiche]\nRhoVMin = 0,0015\n");
+    CliRun annex = verifica(home, example("no_edge_zones"));
+    EXPECT_NE(annex.out.find("\xe2\x89\xa5 0.15 %"), std::string::npos);
+    EXPECT_NE(annex.out.find("RhoVMin = 0.0015 (raccomandato 0.002)"), std::string::npos);
 }
 
 TEST(VerificaCommand, JsonHasOneObjectPerCheck) {
