@@ -169,7 +169,7 @@ std::vector<VerticalBar> webBarsOf(const Wall &w, int i, float bottom, float top
     return out;
 }
 
-void horizontalBarsOf(const Wall &w, int i, StoreyBars &b) {
+void horizontalBarsOf(const Wall &w, int i, StoreyLayout &b) {
     const Storey &s = w.Storeys[i];
     b.horizontalLevels = spreadEvenly(b.bottom, b.top, horizontalBarLevels(w, i));
     std::vector<std::pair<BarFace, float>> faces;
@@ -183,7 +183,7 @@ void horizontalBarsOf(const Wall &w, int i, StoreyBars &b) {
     (void)s;
 }
 
-void stirrupsAndTies(const Wall &w, int i, StoreyBars &b) {
+void stirrupsAndTies(const Wall &w, int i, StoreyLayout &b) {
     const Storey &s = w.Storeys[i];
     StirrupZones z = stirrupZones(w, i);
     if (2LL * z.sets > kMaxLaidOutBars) {
@@ -309,8 +309,8 @@ int nearestLevel(const std::vector<float> &levels, float y) {
     return best;
 }
 
-StoreyBars storeyBars(const Wall &w, int i) {
-    StoreyBars b;
+StoreyLayout storeyLayout(const Wall &w, int i) {
+    StoreyLayout b;
     const Storey &s = w.Storeys[i];
     b.storey = i;
     b.bottom = bottomLevel(w, i);

@@ -81,7 +81,7 @@ struct DiagonalBar {
 /// counts for the storey: edgeBars.size() is the edge-zone row's count, webBars.size() the web
 /// row's, horizontalBars.size() the horizontal row's, stirrups.size() the stirrup row's
 /// (both edge zones), ties.size() the ties row's.
-struct StoreyBars {
+struct StoreyLayout {
     int storey = 0;
     float bottom = 0, top = 0;    ///< levels of the storey
     float xLeft = 0, xRight = 0;  ///< borders with the user's offsets
@@ -131,7 +131,7 @@ struct DiagonalLayout {
 };
 
 /// The bars of storey i (0 <= i < storey count).
-StoreyBars storeyBars(const Wall &wall, int i);
+StoreyLayout storeyLayout(const Wall &wall, int i);
 
 /// The foundation starter bars; empty rows when the wall has no foundation.
 FoundationBars foundationBars(const Wall &wall);

@@ -56,7 +56,7 @@ TEST(BarLayout, EveryFamilyOfEveryStoreyHoldsTheBarsTheTakeoffCounts) {
         }
         for (int i = 0; i < w.storeyCount(); ++i) {
             SCOPED_TRACE("storey " + std::to_string(i + 1));
-            StoreyBars b = storeyBars(w, i);
+            StoreyLayout b = storeyLayout(w, i);
             ASSERT_TRUE(b.complete);
             ASSERT_LT(v + 1, vert.size());
             EXPECT_EQ(vert[v].count, static_cast<int>(b.edgeBars.size()));
@@ -110,7 +110,7 @@ TEST(BarLayout, WebBarsSpreadEvenlyOverTheSpanTheTakeoffDivides) {
     s.EdgeLength = 60;
     s.WebSpacing = 20;
     w.Cover = 4;
-    StoreyBars b = storeyBars(w, 0);
+    StoreyLayout b = storeyLayout(w, 0);
     // 392 cm of web at 20: 19 bars in each layer, 392 / 19 apart, half that from each end.
     std::vector<float> near;
     for (const VerticalBar &bar : b.webBars)
@@ -130,7 +130,7 @@ TEST(BarLayout, FarFaceEdgeBarsStandOnTheirOwnBarLine) {
     w.Storeys[0].DiamA = 20;
     w.Storeys[0].DiamB = 12;
     w.Storeys[0].EdgeLength = 60;
-    StoreyBars b = storeyBars(w, 0);
+    StoreyLayout b = storeyLayout(w, 0);
     for (const VerticalBar &bar : b.edgeBars)
         EXPECT_FLOAT_EQ(bar.z, bar.face == BarFace::Near ? 4 + 2 : 30 - 4 - 2);
 }
@@ -141,9 +141,9 @@ TEST(BarLayout, EdgeTiesDoNotDependOnTheStoreysLevelFlag) {
     w.Storeys[0].EdgeLength = 60;
     w.Storeys[0].CountA = 6;
     w.Storeys[0].StoreyExtra = 0;
-    std::size_t ties = storeyBars(w, 0).ties.size();
+    std::size_t ties = storeyLayout(w, 0).ties.size();
     w.Storeys[0].StoreyExtra = 1;
-    EXPECT_EQ(storeyBars(w, 0).ties.size(), ties);
+    EXPECT_EQ(storeyLayout(w, 0).ties.size(), ties);
     EXPECT_GT(ties, 0u);
 }
 
