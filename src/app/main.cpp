@@ -1,7 +1,8 @@
-// Entry point of the desktop application: murcad [FILE.PAR]; without a display it exports.
+// Entry point of the desktop application: murcad [PARETE.PAR]; without a display it exports.
 #include "headless_export.h"
 #include "main_window.h"
 #include "screenshots.h"
+#include "start_arguments.h"
 
 #include "model/command_line.h"
 #include "model/folders.h"
@@ -17,16 +18,27 @@
 
 namespace {
 
-bool hasDisplay() {
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+bool hasDisplay(const QStringList &args) {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || args.contains("-platform"))
         return true; // the user chose a platform: trust it
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
-void usage() {
-    std::fprintf(
-        stderr, "Uso: murcad [FILE.PAR]\n"
-                "     murcad --export CARTELLA FILE.PAR   esporta DXF, RTF e PNG senza finestre\n");
+// --help and --version print their text and end the program with 0.
+bool answersAlone(murcad::app::StartAction action) {
+    using murcad::app::StartAction;
+    if (action != StartAction::Help && action != StartAction::Version)
+        return false;
+    QString text =
+        action == StartAction::Help ? murcad::app::helpText() : murcad::app::versionText();
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return true;
+}
+
+int usageError(const QString &error) {
+    std::fprintf(stderr, "murcad: %s\n\n%s", error.toLocal8Bit().constData(),
+                 murcad::app::helpText().toLocal8Bit().constData());
+    return 2;
 }
 
 // Exports the wall's DXF, RTF and PNG into folder; returns the process exit code.
@@ -52,29 +64,27 @@ int runExport(const std::string &wallArg, const std::string &folder) {
 } // namespace
 
 int main(int argc, char **argv) {
-    QStringList args;
+    using murcad::app::StartAction;
+    QStringList raw;
     for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
+        raw << QString::fromLocal8Bit(argv[i]);
 
-    if (!args.isEmpty() && (args[0] == "-h" || args[0] == "--help")) {
-        usage();
+    murcad::app::StartArguments start = murcad::app::parseStartArguments(raw);
+    if (answersAlone(start.action))
         return 0;
-    }
-    if (!args.isEmpty() && args[0] == "--export") {
-        if (args.size() != 3) {
-            usage();
-            return 2;
-        }
+    if (start.action == StartAction::Export) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
-        return runExport(args[2].toStdString(), args[1].toStdString());
+        return runExport(start.file.toStdString(), start.folder.toStdString());
     }
-    if (!hasDisplay()) {
+    if (!hasDisplay(raw)) {
         // No screen to show the window on: export the wall instead, so the run is not lost.
-        std::string wall = args.isEmpty() ? std::string() : args[0].toStdString();
+        if (start.action == StartAction::UsageError)
+            return usageError(start.error);
+        std::string wall = start.file.toStdString();
         if (wall.empty()) {
-            std::fprintf(stderr, "Nessun display disponibile e nessun file dati indicato.\n");
-            usage();
+            std::fprintf(stderr, "Nessun display disponibile e nessun file dati indicato.\n\n%s",
+                         murcad::app::helpText().toLocal8Bit().constData());
             return 1;
         }
         std::string folder = (QDir::currentPath() + "/murcad-export").toStdString();
@@ -89,7 +99,14 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("MURCAD Vavire");
     QApplication::setOrganizationName("MURCAD");
-    args = QApplication::arguments().mid(1); // without the options Qt took for itself
+    // Read again without the options Qt took for itself (-platform, -style, ...).
+    start = murcad::app::parseStartArguments(QApplication::arguments().mid(1));
+    if (answersAlone(start.action))
+        return 0;
+    if (start.action == StartAction::UsageError || start.action == StartAction::Export)
+        return usageError(start.action == StartAction::Export
+                              ? "--export va data prima delle opzioni di Qt"
+                              : start.error);
 
     murcad::Folders folders = murcad::findFolders();
     murcad::app::StartupOptions options;
@@ -97,14 +114,13 @@ int main(int argc, char **argv) {
     options.profileFolder = folders.ProfileFolder;
 
     // A hidden option for the developers: pictures of the window and of every dialog.
-    if (args.size() >= 2 && args[0] == "--screenshots") {
-        options.commandLine = args.size() >= 3 ? args[2] : QString();
+    if (start.action == StartAction::Screenshots) {
+        options.commandLine = start.file;
         options.usePlacementStore = false;
-        return murcad::app::takeScreenshots(options, args[1]);
+        return murcad::app::takeScreenshots(options, start.folder);
     }
 
-    // The whole command line is the wall file name (a path with blanks may come unquoted).
-    options.commandLine = args.join(' ');
+    options.commandLine = start.file;
     murcad::app::MainWindow window(options);
     window.show();
     return app.exec();

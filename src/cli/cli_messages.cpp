@@ -2,12 +2,21 @@
 #include "cli/cli_messages.h"
 
 #include <cstdio>
+#include <sstream>
 
 namespace murcad::cli {
 
+std::string formatUsage(const char *usage, const char *lead) {
+    std::istringstream in(usage);
+    std::string line, text;
+    for (bool first = true; std::getline(in, line); first = false)
+        text += (first ? lead : "      ") + line + "\n";
+    return text;
+}
+
 int usageError(const char *command, const char *usage, const std::string &message) {
-    std::fprintf(stderr, "murcad-cli %s: %s\nUso: murcad-cli %s\n", command, message.c_str(),
-                 usage);
+    std::fprintf(stderr, "murcad-cli %s: %s\n%s", command, message.c_str(),
+                 formatUsage(usage).c_str());
     return 2;
 }
 

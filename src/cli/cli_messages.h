@@ -1,9 +1,13 @@
-// Messages shared by the sub-commands of murcad-cli: usage errors and file names.
+// Messages shared by the sub-commands of murcad-cli: usage texts, usage errors and file names.
 #pragma once
 
 #include <string>
 
 namespace murcad::cli {
+
+/// A command's usage as shown to the user: its first line (the synopsis) after lead, each
+/// further line (the description) indented by six blanks below it.
+std::string formatUsage(const char *usage, const char *lead = "Uso: murcad-cli ");
 
 /// Prints "murcad-cli COMMAND: message" and the command's usage on stderr; returns exit code 2.
 int usageError(const char *command, const char *usage, const std::string &message);

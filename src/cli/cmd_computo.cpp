@@ -23,11 +23,13 @@ namespace {
 constexpr int kMaxBatchWalls = 101;
 
 constexpr const char *kUsage =
-    "computo PARETE.PAR... -o COMPUTO.rtf [--per-diameter] [--csv RIGHE.csv] [--json]  "
-    "(computo materiali; con piu' file aggiunge le quantita' totali; --json scrive su stdout; "
-    "esce con 1 se qualche file non e' stato letto)";
+    "computo PARETE.PAR... -o COMPUTO.rtf [--per-diameter] [--csv RIGHE.csv] [--json]\n"
+    "computo materiali (RTF, righe CSV, JSON su stdout); con più file aggiunge le quantità\n"
+    "totali; esce con 1 se qualche file non è stato letto";
 
-int usageError(const std::string &message) { return cli::usageError("computo", kUsage, message); }
+int usageError(const std::string &message) {
+    return cli::usageError("computo", kUsage, message);
+}
 
 int runComputo(const std::vector<std::string> &args) {
     std::string rtfPath, csvPath;

@@ -17,9 +17,9 @@ namespace murcad::cli {
 namespace {
 
 constexpr const char *kUsage =
-    "dxf -o FILE.dxf [--scale 1:25] [--templates CARTELLA] PARETE.PAR...  "
-    "(scrive un file DXF con le pareti affiancate; esce con 1 se qualche file non e' stato "
-    "letto)";
+    "dxf -o FILE.dxf [--scale 1:25] [--templates CARTELLA] PARETE.PAR...\n"
+    "scrive un file DXF con le pareti affiancate (al massimo 101); esce con 1 se qualche\n"
+    "file non è stato letto";
 
 // "1:25" or "1,5:25": both parts numbers above 0.0001.
 bool parseScale(const std::string &text, float &left, float &right) {
@@ -36,7 +36,9 @@ bool parseScale(const std::string &text, float &left, float &right) {
     return true;
 }
 
-int usageError(const std::string &message) { return cli::usageError("dxf", kUsage, message); }
+int usageError(const std::string &message) {
+    return cli::usageError("dxf", kUsage, message);
+}
 
 int runDxf(const std::vector<std::string> &args) {
     std::string out, scaleText, templates;
@@ -97,9 +99,9 @@ int runDxf(const std::vector<std::string> &args) {
         if (o.status == DxfWallOutcome::Failed)
             std::fprintf(stderr, "        %s\n", o.error.c_str());
     };
-    DxfWriteResult r = writeDxf(normalisePath(out),
-                                templates.empty() ? folders.HostFolder : templates, walls,
-                                layers, wall, hooks);
+    DxfWriteResult r =
+        writeDxf(normalisePath(out), templates.empty() ? folders.HostFolder : templates, walls,
+                 layers, wall, hooks);
     if (!r.written) {
         std::fprintf(stderr, "murcad-cli dxf: %s\n", r.error.c_str());
         return 1;

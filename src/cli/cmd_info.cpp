@@ -1,4 +1,5 @@
 // murcad-cli info: loads a wall as the program does and prints its model as JSON.
+#include "cli/cli_messages.h"
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "model/wall_file.h"
@@ -8,6 +9,11 @@
 namespace murcad::cli {
 
 namespace {
+
+constexpr const char *kUsage =
+    "info PARETE.PAR\n"
+    "carica la parete come il programma (file delle modifiche .wpx compreso) e la stampa in\n"
+    "JSON su stdout; esce con 3 se il file descrive un elemento di fascia";
 
 // Floats are printed through double from their shortest decimal form, so 12.3f prints 12.3.
 double num(float v) {
@@ -57,7 +63,8 @@ std::string wallJson(const Wall &w) {
         const Storey &s = w.Storeys[i];
         j.beginObject();
         j.value("TopLevel", num(s.TopLevel));
-        j.value("StoreyLevels", num(i < static_cast<int>(w.StoreyLevels.size()) ? w.StoreyLevels[i] : 0));
+        j.value("StoreyLevels",
+                num(i < static_cast<int>(w.StoreyLevels.size()) ? w.StoreyLevels[i] : 0));
         j.value("Length", num(s.Length));
         j.value("Shift", num(s.Shift));
         j.value("EdgeLength", num(s.EdgeLength));
@@ -106,10 +113,10 @@ std::string wallJson(const Wall &w) {
 }
 
 int cmdInfo(const std::vector<std::string> &args) {
-    if (args.size() != 1) {
-        std::fputs("Uso: murcad-cli info FILE.PAR\n", stderr);
-        return 2;
-    }
+    if (args.size() != 1)
+        return usageError("info", kUsage, "serve un solo file dati");
+    if (args[0].size() > 1 && args[0][0] == '-')
+        return usageError("info", kUsage, "opzione sconosciuta \"" + args[0] + "\"");
     Wall wall;
     LoadResult r = loadWall(args[0], wall);
     if (r.outcome == LoadOutcome::BandElement) {
@@ -124,8 +131,7 @@ int cmdInfo(const std::vector<std::string> &args) {
     return 0;
 }
 
-const bool registered = registerCommand(
-    "info", "info FILE.PAR            carica la parete e la stampa in JSON", &cmdInfo);
+const bool registered = registerCommand("info", kUsage, &cmdInfo);
 
 } // namespace
 

@@ -1,4 +1,5 @@
 // murcad-cli render: draws a wall's sheet, fitted as "Vista totale", into a PNG, SVG or PDF.
+#include "cli/cli_messages.h"
 #include "cli/commands.h"
 #include "colours/layers.h"
 #include "model/wall_file.h"
@@ -16,6 +17,11 @@
 namespace murcad::cli {
 
 namespace {
+
+constexpr const char *kUsage =
+    "render PARETE.PAR -o OUT.png|OUT.svg|OUT.pdf [--size LxA] [--light] [--window S,B,D,A]\n"
+    "disegna la tavola della parete (vista totale) in un'immagine PNG, SVG o PDF; --size in\n"
+    "pixel (1920x1080), --light su fondo chiaro, --window la finestra in cm";
 
 bool parseSize(const std::string &s, int &w, int &h) {
     auto x = s.find_first_of("xX");
@@ -89,15 +95,13 @@ int renderCommand(const std::vector<std::string> &args) {
         } else if (input.empty() && !a.empty() && a[0] != '-') {
             input = a;
         } else {
-            std::fprintf(stderr, "render: argomento non riconosciuto \"%s\"\n", a.c_str());
-            return 2;
+            return usageError("render", kUsage, "argomento non riconosciuto \"" + a + "\"");
         }
     }
-    if (input.empty() || output.empty()) {
-        std::fprintf(stderr, "uso: murcad-cli render FILE.PAR -o OUT.png|OUT.svg|OUT.pdf "
-                             "[--size LxA] [--light] [--window S,B,D,A]\n");
-        return 2;
-    }
+    if (input.empty() || output.empty())
+        return usageError("render", kUsage,
+                          input.empty() ? "manca il file dati"
+                                        : "manca l'immagine da scrivere (-o)");
 #ifdef MURCAD_WITH_QT
     Wall wall;
     LoadResult r = loadWall(input, wall);
@@ -127,10 +131,7 @@ int renderCommand(const std::vector<std::string> &args) {
 #endif
 }
 
-const bool registered = registerCommand(
-    "render",
-    "render FILE.PAR -o OUT.png|OUT.svg|OUT.pdf [--size WxH] [--light] [--window L,B,R,T]",
-    &renderCommand);
+const bool registered = registerCommand("render", kUsage, &renderCommand);
 
 } // namespace
 

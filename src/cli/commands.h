@@ -8,11 +8,20 @@ namespace murcad::cli {
 
 using CommandFn = int (*)(const std::vector<std::string> &args);
 
-/// Adds a sub-command (called from a static initialiser in the command's own file).
+/// Adds a sub-command (called from a static initialiser in the command's own file). usage is
+/// the command's synopsis ("dxf -o FILE.dxf PARETE.PAR..."), optionally followed by lines
+/// ("\n") that say what it does; --help, the usage errors and the manual page show them.
 bool registerCommand(const char *name, const char *usage, CommandFn fn);
-/// Usage text listing every sub-command.
+/// The list of sub-commands: each synopsis on a line indented by two blanks, its description
+/// below it indented by six.
 std::string usageText();
-/// Runs one sub-command; returns the process exit code.
+/// The whole text of murcad-cli --help: synopsis, purpose, commands, options, exit status.
+std::string helpText();
+/// The text of murcad-cli --version.
+std::string versionText();
+/// Runs one sub-command (its own --help when asked); returns the process exit code.
 int runCommand(const std::string &name, const std::vector<std::string> &args);
+/// Runs murcad-cli with its arguments (without the program name); returns the exit code.
+int runMain(const std::vector<std::string> &args);
 
 } // namespace murcad::cli

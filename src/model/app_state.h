@@ -15,7 +15,7 @@ enum class EditMode { None = 0, InsertHorizontal = 1, InsertVertical = 2, Delete
 struct AppState {
     Wall wall;
     LayerSettings layers = makeDefaultLayerSettings();
-    std::string HostFolder;    ///< folder of the executables (templates live here)
+    std::string HostFolder;    ///< DXF templates: beside the programs or in share/murcad
     std::string ProfileFolder; ///< folder of the settings file (the user's home)
     EditMode editMode = EditMode::None;
     int OffsetSide = 1; ///< 1 left border, 0 right border

@@ -21,11 +21,22 @@ static std::string stripTrailingSlash(std::string s) {
     return s;
 }
 
+std::string templateFolder(const std::string &exeFolder) {
+    std::error_code ec;
+    fs::path exe(stripTrailingSlash(exeFolder));
+    if (fs::is_regular_file(exe / "Init1.kvl", ec))
+        return exe.string();
+    fs::path shared = exe.parent_path() / "share" / "murcad";
+    if (fs::is_regular_file(shared / "Init1.kvl", ec))
+        return shared.string();
+    return exe.string();
+}
+
 Folders findFolders() {
     Folders f;
     std::error_code ec;
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    f.HostFolder = ec ? fs::current_path(ec).string() : exe.parent_path().string();
+    f.HostFolder = templateFolder(ec ? fs::current_path(ec).string() : exe.parent_path().string());
     const char *home = std::getenv("HOME");
     f.ProfileFolder = (home && *home) ? home : f.HostFolder;
     f.HostFolder = stripTrailingSlash(f.HostFolder);

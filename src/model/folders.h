@@ -7,11 +7,18 @@ namespace murcad {
 
 /// Folders found at start-up.
 struct Folders {
-    std::string HostFolder;    ///< folder of the running executable (DXF templates beside it)
+    std::string HostFolder;    ///< where the DXF templates are (see templateFolder)
     std::string ProfileFolder; ///< the user's home, where "Veruz2008.ini" lives
 };
 
-/// The executable's folder and the user's home (HOME; the host folder when unset).
+/// The folder of the DXF templates for a program in exeFolder: exeFolder itself when
+/// "Init1.kvl" is there (the build folder), else exeFolder/../share/murcad when it is there
+/// (an installed program: bin/ beside share/), else exeFolder (the export then reports the
+/// missing template with its path).
+std::string templateFolder(const std::string &exeFolder);
+
+/// The template folder of the running executable (HostFolder) and the user's home (HOME; the
+/// host folder when unset).
 Folders findFolders();
 
 /// True when a regular file exists at path (backslashes read as folder separators).

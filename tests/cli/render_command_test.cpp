@@ -67,7 +67,7 @@ TEST(RenderCommand, BadArgumentsAndFilesGiveClearErrors) {
     TempDir dir;
     std::string err = dir.file("err");
     EXPECT_EQ(runRender("", err), 2);
-    EXPECT_NE(slurp(err).find("render FILE.PAR"), std::string::npos);
+    EXPECT_NE(slurp(err).find("Uso: murcad-cli render PARETE.PAR"), std::string::npos);
     std::string realistic = std::string(MURCAD_EXAMPLES_DIR) + "/realistic_10_storeys.PAR";
     EXPECT_EQ(runRender("'" + realistic + "' -o x.png --size 12by4", err), 2);
     EXPECT_NE(slurp(err).find("12by4"), std::string::npos);

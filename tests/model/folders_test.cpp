@@ -54,3 +54,19 @@ TEST(Folders, FileExistsAndFindFolders) {
     EXPECT_NE(f.HostFolder.back(), '/');
     EXPECT_FALSE(f.ProfileFolder.empty());
 }
+
+TEST(Folders, TemplatesAreFoundBesideTheProgramThenUnderShare) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() + "/usr/bin");
+    std::filesystem::create_directories(dir.path() + "/usr/share/murcad");
+    std::string bin = dir.path() + "/usr/bin";
+    // No templates anywhere: the program's own folder, so errors name the expected path.
+    EXPECT_EQ(templateFolder(bin), bin);
+    // Installed: bin/ holds only the programs, the templates are under share/murcad.
+    dir.write("usr/share/murcad/Init1.kvl", "0\n");
+    EXPECT_EQ(templateFolder(bin), dir.path() + "/usr/share/murcad");
+    EXPECT_EQ(templateFolder(bin + "/"), dir.path() + "/usr/share/murcad");
+    // The build folder: templates beside the executable win.
+    dir.write("usr/bin/Init1.kvl", "0\n");
+    EXPECT_EQ(templateFolder(bin), bin);
+}
