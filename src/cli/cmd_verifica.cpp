@@ -19,9 +19,10 @@ namespace murcad::cli {
 namespace {
 
 constexpr const char *kUsage =
-    "verifica PARETE.PAR... [--json]  (verifiche di dettaglio delle armature, EN 1992-1-1 "
-    "9.6 e 9.5.3: non e' una verifica di progetto; esce con 0 se tutte le verifiche sono "
-    "soddisfatte, 1 se qualcuna non lo e' o un file non e' stato letto)";
+    "verifica PARETE.PAR... [--json]\n"
+    "verifiche di dettaglio delle armature (EN 1992-1-1 9.6 e 9.5.3), non una verifica di\n"
+    "progetto; esce con 0 se tutte sono soddisfatte, 1 se qualcuna non lo è o se un file\n"
+    "non è stato letto";
 
 int usageError(const std::string &message) { return cli::usageError("verifica", kUsage, message); }
 
