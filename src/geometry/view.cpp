@@ -96,16 +96,31 @@ bool zoomInStep(ViewWindow &v) {
     return true;
 }
 
-bool mouseWheelStep(ViewWindow &v, bool up) {
-    copyToPreviousView(v);
-    if (!up) {
-        scaleAboutCentre(v, -1.0f);
-        return true;
-    }
-    if (!(v.ViewRight - v.ViewLeft > 5.0f))
+bool mouseWheelStep(ViewWindow &v, bool up, float px, float py, bool startsBurst) {
+    if (startsBurst)
+        copyToPreviousView(v);
+    if (up && !(v.ViewRight - v.ViewLeft > 5.0f))
         return false;
-    scaleAboutCentre(v, 1.0f);
+    // Every edge moves towards (or away from) the world point under the pointer by the same
+    // factor; the scale changes by that factor on both axes, so the point keeps its pixel.
+    const float f = up ? 0.9f : 1.1f;
+    const float wx = v.worldX(px);
+    const float wy = v.worldY(py);
+    v.ViewLeft = wx - (wx - v.ViewLeft) * f;
+    v.ViewRight = wx + (v.ViewRight - wx) * f;
+    v.ViewBottom = wy - (wy - v.ViewBottom) * f;
+    v.ViewTop = wy + (v.ViewTop - wy) * f;
+    updateViewScale(v);
     return true;
+}
+
+void panViewByFraction(ViewWindow &v, float fx, float fy) {
+    float dX = fx * (v.ViewRight - v.ViewLeft);
+    float dY = fy * (v.ViewTop - v.ViewBottom);
+    v.ViewLeft += dX;
+    v.ViewRight += dX;
+    v.ViewBottom += dY;
+    v.ViewTop += dY;
 }
 
 void swapPreviousView(ViewWindow &v) {

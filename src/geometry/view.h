@@ -68,9 +68,16 @@ void zoomOutStep(ViewWindow &v);
 /// is copied to the previous view even when nothing changes. Returns true when it changed.
 bool zoomInStep(ViewWindow &v);
 
-/// Mouse wheel: up zooms in (while the view is wider than 5 cm), down zooms out. The view is
-/// always copied to the previous view. Returns true when the view changed (redraw needed).
-bool mouseWheelStep(ViewWindow &v, bool up);
+/// Mouse wheel: up zooms in (while the view is wider than 5 cm), down zooms out, by the same
+/// 5% a side as the zoom commands, about the pointer at pixel (px, py): the point of the sheet
+/// under the pointer stays under it. The view is copied to the previous view when the step
+/// starts a burst of wheel steps (so that "Vista precedente" goes back before the whole burst),
+/// also when the step changes nothing. Returns true when the view changed (redraw needed).
+bool mouseWheelStep(ViewWindow &v, bool up, float px, float py, bool startsBurst = true);
+
+/// Moves the view by a fraction of its width (fx, to the right when positive) and of its height
+/// (fy, upwards when positive), as the arrow keys do. The previous view is not touched.
+void panViewByFraction(ViewWindow &v, float fx, float fy);
 
 /// "Vista precedente": exchanges the view with the previous view; twice returns to the start.
 void swapPreviousView(ViewWindow &v);

@@ -51,6 +51,26 @@ static void eraseBand(ViewToolData &t, ToolOutcome &o) {
     }
 }
 
+// The second corner of the zoom window at (x, y): zooms to the band when it is larger than
+// 10 × 10 pixels; a smaller band is taken for a slip and the tool keeps waiting.
+static void takeSecondCorner(ViewToolData &t, ViewWindow &v, float x, float y, ToolOutcome &o) {
+    if (t.BandX2 != 0 || t.BandY2 != 0)
+        eraseBand(t, o);
+    t.Band = {};
+    t.BandX2 = px(x);
+    t.BandY2 = px(y);
+    if (t.BandX1 > t.BandX2)
+        std::swap(t.BandX1, t.BandX2);
+    if (t.BandY1 > t.BandY2)
+        std::swap(t.BandY1, t.BandY2);
+    if (t.BandY2 - t.BandY1 <= 10 || t.BandX2 - t.BandX1 <= 10)
+        return;
+    t.ViewTool = t.PrevViewTool;
+    fitBandToBox(t, v.BoxWidthPx, v.BoxHeightPx);
+    zoomToPixelRect(v, t.BandX1, t.BandY1, t.BandX2, t.BandY2);
+    o.redraw = true;
+}
+
 ToolOutcome viewMouseDown(ViewToolData &t, ViewWindow &v, int button, float x, float y) {
     ToolOutcome o;
     t.MouseX = x;
@@ -67,27 +87,10 @@ ToolOutcome viewMouseDown(ViewToolData &t, ViewWindow &v, int button, float x, f
             eraseBand(t, o);
         t.ViewTool = kZoomSecondCorner;
         break;
-    case kZoomSecondCorner: {
-        if (button != kLeftButton)
-            break;
-        if (t.BandX2 != 0 || t.BandY2 != 0)
-            eraseBand(t, o);
-        t.Band = {};
-        t.BandX2 = px(x);
-        t.BandY2 = px(y);
-        if (t.BandX1 > t.BandX2)
-            std::swap(t.BandX1, t.BandX2);
-        if (t.BandY1 > t.BandY2)
-            std::swap(t.BandY1, t.BandY2);
-        // A window this small is taken for a slip: wait for another second corner.
-        if (t.BandY2 - t.BandY1 <= 10 || t.BandX2 - t.BandX1 <= 10)
-            break;
-        t.ViewTool = t.PrevViewTool;
-        fitBandToBox(t, v.BoxWidthPx, v.BoxHeightPx);
-        zoomToPixelRect(v, t.BandX1, t.BandY1, t.BandX2, t.BandY2);
-        o.redraw = true;
+    case kZoomSecondCorner:
+        if (button == kLeftButton)
+            takeSecondCorner(t, v, x, y, o);
         break;
-    }
     case kPanArmed:
         o.cursor = ToolCursor::Pan;
         t.BandX1 = px(x);
@@ -124,12 +127,17 @@ ToolOutcome viewMouseMove(ViewToolData &t, ViewWindow &v, int buttons, float x, 
     return o;
 }
 
-ToolOutcome viewMouseUp(ViewToolData &t, ViewWindow &, int, float, float) {
+ToolOutcome viewMouseUp(ViewToolData &t, ViewWindow &v, int button, float x, float y) {
     ToolOutcome o;
     if (t.ViewTool == kPanning) {
         t.ViewTool = t.PrevViewTool;
         o.cursor = ToolCursor::Crosshair;
         o.redraw = true;
+    } else if (t.ViewTool == kZoomSecondCorner && button == kLeftButton && t.BandX1 >= 0 &&
+               (std::abs(x - t.BandX1) > 10 || std::abs(y - t.BandY1) > 10)) {
+        // The window dragged with the button held: the release is the second corner. A click
+        // released where it was pressed leaves the tool waiting for a second click.
+        takeSecondCorner(t, v, x, y, o);
     }
     return o;
 }

@@ -54,7 +54,8 @@ void armPan(ViewToolData &t);
 ToolOutcome viewMouseDown(ViewToolData &t, ViewWindow &v, int button, float x, float y);
 /// The pointer moved with the given buttons held.
 ToolOutcome viewMouseMove(ViewToolData &t, ViewWindow &v, int buttons, float x, float y);
-/// A button released.
+/// A button released. Releasing the left button after dragging a zoom window from its first
+/// corner takes the release point as the second corner.
 ToolOutcome viewMouseUp(ViewToolData &t, ViewWindow &v, int button, float x, float y);
 
 /// Widens or heightens the band about its centre so that it has the box's proportions.

@@ -64,6 +64,33 @@ TEST(ViewTool, WindowOfTenPixelsOrLessIsIgnoredAndTheToolWaits) {
     EXPECT_TRUE(viewMouseDown(t, v, kLeftButton, 180, 150).redraw); // 80 x 50: accepted
 }
 
+TEST(ViewTool, WindowDraggedWithTheButtonHeldZoomsOnReleaseAsTwoClicksDo) {
+    ViewWindow clicked = box(), dragged = box();
+    ViewToolData tc, td;
+    armZoomWindow(tc);
+    viewMouseDown(tc, clicked, kLeftButton, 100, 50);
+    viewMouseUp(tc, clicked, kLeftButton, 100, 50); // a click: still waiting
+    EXPECT_EQ(tc.ViewTool, kZoomSecondCorner);
+    viewMouseDown(tc, clicked, kLeftButton, 300, 150);
+    armZoomWindow(td);
+    viewMouseDown(td, dragged, kLeftButton, 100, 50);
+    viewMouseMove(td, dragged, kLeftButton, 200, 120);
+    EXPECT_TRUE(td.BandShown);
+    ToolOutcome o = viewMouseUp(td, dragged, kLeftButton, 300, 150);
+    EXPECT_TRUE(o.redraw);
+    EXPECT_FALSE(td.BandShown);
+    EXPECT_EQ(td.ViewTool, kNoTool);
+    EXPECT_FLOAT_EQ(dragged.ViewLeft, clicked.ViewLeft);
+    EXPECT_FLOAT_EQ(dragged.ViewRight, clicked.ViewRight);
+    EXPECT_FLOAT_EQ(dragged.ViewBottom, clicked.ViewBottom);
+    EXPECT_FLOAT_EQ(dragged.ViewTop, clicked.ViewTop);
+    // A drag of 10 pixels or less in one direction is ignored and the tool keeps waiting.
+    armZoomWindow(td);
+    viewMouseDown(td, dragged, kLeftButton, 100, 50);
+    EXPECT_FALSE(viewMouseUp(td, dragged, kLeftButton, 300, 58).redraw);
+    EXPECT_EQ(td.ViewTool, kZoomSecondCorner);
+}
+
 TEST(ViewTool, WindowDraggedBackwardsGivesTheSameView) {
     ViewWindow a = box(), b = box();
     ViewToolData ta, tb;

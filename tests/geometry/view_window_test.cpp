@@ -131,12 +131,55 @@ TEST(ZoomSteps, ZoomInStopsAtThreeMillimetresButStillCopiesThePreviousView) {
 TEST(ZoomSteps, WheelZoomsInOnlyWhileWiderThanFiveCentimetres) {
     ViewWindow v = box(100, 100);
     v.ViewLeft = 0, v.ViewRight = 5, v.ViewBottom = 0, v.ViewTop = 5;
-    EXPECT_FALSE(mouseWheelStep(v, true));
+    EXPECT_FALSE(mouseWheelStep(v, true, 50, 50));
     EXPECT_FLOAT_EQ(v.ViewRight, 5);
     v.ViewRight = 5.1f;
-    EXPECT_TRUE(mouseWheelStep(v, true));
+    updateViewScale(v);
+    EXPECT_TRUE(mouseWheelStep(v, true, 50, 50));
     EXPECT_LT(v.ViewRight, 5.1f);
-    EXPECT_TRUE(mouseWheelStep(v, false));
+    EXPECT_TRUE(mouseWheelStep(v, false, 50, 50));
+}
+
+TEST(ZoomSteps, WheelKeepsThePointUnderThePointerAndStepsByTenPercent) {
+    // A view whose proportions differ from the box's: the surplus shows at the top.
+    ViewWindow v = box(800, 600);
+    v.ViewLeft = -100, v.ViewRight = 700, v.ViewBottom = 50, v.ViewTop = 250;
+    updateViewScale(v);
+    const float px = 613, py = 97;
+    const float wx = v.worldX(px), wy = v.worldY(py);
+    for (bool up : {true, true, false, true, false, false, false}) {
+        float width = v.ViewRight - v.ViewLeft;
+        ASSERT_TRUE(mouseWheelStep(v, up, px, py));
+        EXPECT_NEAR(v.ViewRight - v.ViewLeft, width * (up ? 0.9f : 1.1f), 1e-3f);
+        EXPECT_NEAR(v.worldX(px), wx, 1e-3f);
+        EXPECT_NEAR(v.worldY(py), wy, 1e-3f);
+        EXPECT_NEAR(v.screenX(wx), px, 1e-2f);
+        EXPECT_NEAR(v.screenY(wy), py, 1e-2f);
+    }
+}
+
+TEST(ZoomSteps, PreviousViewOfAWheelBurstIsTheViewBeforeTheBurst) {
+    ViewWindow v = box(800, 600);
+    v.ViewLeft = 0, v.ViewRight = 800, v.ViewBottom = 0, v.ViewTop = 600;
+    updateViewScale(v);
+    mouseWheelStep(v, true, 100, 100, true);
+    mouseWheelStep(v, true, 100, 100, false);
+    mouseWheelStep(v, true, 100, 100, false);
+    swapPreviousView(v);
+    EXPECT_FLOAT_EQ(v.ViewLeft, 0);
+    EXPECT_FLOAT_EQ(v.ViewRight, 800);
+    EXPECT_FLOAT_EQ(v.ViewTop, 600);
+}
+
+TEST(Pan, ArrowStepsMoveTheViewByAFractionOfItsSize) {
+    ViewWindow v = box(800, 600);
+    v.ViewLeft = 0, v.ViewRight = 400, v.ViewBottom = 100, v.ViewTop = 400;
+    updateViewScale(v);
+    panViewByFraction(v, 0.25f, -0.5f);
+    EXPECT_FLOAT_EQ(v.ViewLeft, 100);
+    EXPECT_FLOAT_EQ(v.ViewRight, 500);
+    EXPECT_FLOAT_EQ(v.ViewBottom, -50);
+    EXPECT_FLOAT_EQ(v.ViewTop, 250);
 }
 
 TEST(PreviousView, WholeSheetThenPreviousReturnsToTheViewBefore) {
