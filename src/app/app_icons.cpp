@@ -1,4 +1,5 @@
-// Icons drawn with QPainter on a 24-unit grid: files, zoom lenses, hands, section cuts, borders.
+// Icons drawn with QPainter on a 24-unit grid (files, zoom lenses, hands, section cuts, borders,
+// undo and redo) and the pointers of the click modes.
 #include "app_icons.h"
 
 #include <QPainter>
@@ -6,6 +7,7 @@
 #include <QPixmap>
 
 #include <cmath>
+#include <utility>
 
 namespace murcad::app {
 
@@ -185,6 +187,21 @@ void paintIcon(QPainter &p, const QString &key) {
         double x = left ? 4 : 20;
         p.drawLine(QPointF(x, 3), QPointF(x, 21));
         arrow(p, QPointF(left ? 11 : 13, 12), QPointF(left ? 4.5 : 19.5, 12), kRed);
+    } else if (key == "undo" || key == "redo") {
+        if (key == "redo") { // the same arrow, mirrored
+            p.translate(24, 0);
+            p.scale(-1, 1);
+        }
+        pen(p, kBlue, 2.4);
+        p.setBrush(Qt::NoBrush);
+        QPainterPath path;
+        path.moveTo(7, 9);
+        path.cubicTo(12, 5, 20, 7, 20, 13.5);
+        path.cubicTo(20, 18, 16.5, 20, 13, 20);
+        p.drawPath(path);
+        p.setBrush(kBlue);
+        pen(p, kBlue, 1);
+        p.drawPolygon(QPolygonF({QPointF(2.5, 11), QPointF(8.5, 4.5), QPointF(10.5, 12.5)}));
     } else if (key == "compu") {
         sheet(p);
         pen(p, kInk, 1.1);
@@ -202,7 +219,8 @@ void paintIcon(QPainter &p, const QString &key) {
 QIcon commandIcon(const QString &key) {
     static const QStringList known = {"open",  "save",    "saveas", "opz",   "exit", "zmeno",
                                       "zpiu",  "zest",    "pan",    "zprec", "zoom", "sezor",
-                                      "sezvr", "sezcanc", "offsx",  "offdx", "compu"};
+                                      "sezvr", "sezcanc", "offsx",  "offdx", "compu",
+                                      "undo",  "redo"};
     if (!known.contains(key))
         return {};
     QIcon icon;
@@ -217,6 +235,28 @@ QIcon commandIcon(const QString &key) {
         icon.addPixmap(pm);
     }
     return icon;
+}
+
+QCursor modeCursor(const QString &key) {
+    // A crosshair whose centre is the hot spot, with the command's icon below and to the right.
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (const auto &[colour, width] : {std::pair{QColor(Qt::white), 3}, {QColor(Qt::black), 1}}) {
+        p.setPen(QPen(colour, width));
+        p.drawLine(8, 0, 8, 16);
+        p.drawLine(0, 8, 16, 8);
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(14, 14);
+    p.scale(18 / 24.0, 18 / 24.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 220));
+    p.drawRoundedRect(QRectF(0, 0, 24, 24), 3, 3);
+    paintIcon(p, key);
+    p.end();
+    return QCursor(pm, 8, 8);
 }
 
 QIcon applicationIcon() {

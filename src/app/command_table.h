@@ -26,6 +26,9 @@ enum CommandId : int {
     CmdTakeoff = 116,
     CmdDxf = 200,
     CmdAbout = 201,
+    // The undo stack's own actions ("Modifica" menu and toolbar), outside the dispatcher.
+    CmdUndo = 300,
+    CmdRedo = 301,
 };
 
 struct CommandInfo {

@@ -70,8 +70,34 @@ void DrawingArea::renderNow() {
     ++redrawCount_;
 }
 
-void DrawingArea::setPanCursor(bool pan) {
-    setCursor(pan ? Qt::ClosedHandCursor : Qt::CrossCursor);
+void DrawingArea::setHighlight(std::optional<SectionHit> cut) {
+    if (cut == highlight_)
+        return;
+    highlight_ = cut;
+    update();
+}
+
+void DrawingArea::paintHighlight(QPainter &p) {
+    if (!highlight_ || wall_.TotalHeight <= 0)
+        return;
+    // The mark of the cut as the delete click finds it, widened to a bright bar.
+    const SectionHit &h = *highlight_;
+    float x1, y1, x2, y2;
+    if (h.horizontal) {
+        if (h.index < 0 || h.index >= wall_.horizSectionCount())
+            return;
+        const HorizSection &s = wall_.HorizSections[h.index];
+        x1 = elevationX_ + s.X1 - 100, y1 = s.Y1, x2 = elevationX_ + s.X2 + 100, y2 = s.Y2;
+    } else {
+        if (h.index < 0 || h.index >= wall_.vertSectionCount())
+            return;
+        const VertSection &s = wall_.VertSections[h.index];
+        x1 = elevationX_ + s.X1, y1 = s.Y1 - 100, x2 = elevationX_ + s.X2, y2 = s.Y2 + 100;
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(255, 150, 0, 170), 7, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(view_.screenX(x1), view_.screenY(y1)),
+               QPointF(view_.screenX(x2), view_.screenY(y2)));
 }
 
 void DrawingArea::paintEvent(QPaintEvent *) {
@@ -79,6 +105,7 @@ void DrawingArea::paintEvent(QPaintEvent *) {
         renderNow();
     QPainter p(this);
     p.drawImage(0, 0, image_);
+    paintHighlight(p);
     if (tool_.BandShown) {
         // A dotted frame in the colour that stands out on the background.
         const BandRect &b = tool_.Band;
@@ -119,7 +146,7 @@ void DrawingArea::wheelEvent(QWheelEvent *e) {
         bool up = wheelRemainder_ > 0;
         wheelRemainder_ += up ? -120 : 120;
         if (onWheel)
-            onWheel(up);
+            onWheel(up, e->position().x(), e->position().y());
     }
     e->accept();
 }

@@ -2,14 +2,17 @@
 #pragma once
 
 #include "colours/layers.h"
+#include "geometry/section_pick.h"
 #include "geometry/view.h"
 #include "geometry/view_tool.h"
 #include "model/wall.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 namespace murcad::app {
 
@@ -34,13 +37,15 @@ public:
     int redrawCount() const { return redrawCount_; }
     /// The rubber band changed: repaint the overlay only.
     void bandChanged() { update(); }
-    /// Pointer for the current tool: the pan hand or the crosshair.
-    void setPanCursor(bool pan);
+    /// The cut chosen in the section list, drawn over its mark on the elevation (none: nothing).
+    void setHighlight(std::optional<SectionHit> cut);
+    std::optional<SectionHit> highlight() const { return highlight_; }
 
     std::function<void(int button, float x, float y)> onMousePress;
     std::function<void(int buttons, float x, float y)> onMouseMove;
     std::function<void(int button, float x, float y)> onMouseRelease;
-    std::function<void(bool up)> onWheel;
+    /// One wheel step (up: towards the screen) with the pointer at pixel (x, y).
+    std::function<void(bool up, float x, float y)> onWheel;
     /// Called when the box changed size (the view keeps its bottom-left corner).
     std::function<void()> onResized;
 
@@ -53,6 +58,8 @@ protected:
     void wheelEvent(QWheelEvent *) override;
 
 private:
+    void paintHighlight(QPainter &p);
+
     const Wall &wall_;
     ViewWindow &view_;
     const LayerSettings &layers_;
@@ -62,6 +69,7 @@ private:
     float elevationX_ = 0;
     int redrawCount_ = 0;
     int wheelRemainder_ = 0;
+    std::optional<SectionHit> highlight_;
 };
 
 /// Button bits of a Qt button (left 1, right 2, middle 4).

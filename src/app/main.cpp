@@ -3,6 +3,7 @@
 #include "main_window.h"
 #include "screenshots.h"
 #include "start_arguments.h"
+#include "translations.h"
 
 #include "model/command_line.h"
 #include "model/folders.h"
@@ -99,6 +100,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("MURCAD Vavire");
     QApplication::setOrganizationName("MURCAD");
+    murcad::app::installItalianTranslations(); // stock buttons and dialogs in Italian
     // Read again without the options Qt took for itself (-platform, -style, ...).
     start = murcad::app::parseStartArguments(QApplication::arguments().mid(1));
     if (answersAlone(start.action))

@@ -8,15 +8,21 @@
 #include "dxf_dialog.h"
 #include "preferences_dialog.h"
 #include "property_panel.h"
+#include "recent_files_menu.h"
+#include "section_list_dock.h"
 #include "splash_dialog.h"
 #include "takeoff_dialog.h"
+#include "undo_commands.h"
 
+#include "drawings/marks.h"
 #include "drawings/sheet.h"
+#include "geometry/numbers.h"
 #include "geometry/section_pick.h"
 #include "model/command_line.h"
 #include "model/companion_file.h"
 #include "model/folders.h"
 #include "model/property_grid.h"
+#include "model/section_moves.h"
 #include "model/settings_file.h"
 #include "model/wall_file.h"
 
@@ -27,12 +33,17 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
+#include <QUndoStack>
+
+#include <cmath>
 
 namespace murcad::app {
 
@@ -56,6 +67,8 @@ MainWindow::MainWindow(const StartupOptions &options, std::unique_ptr<Prompts> p
     setWindowIcon(applicationIcon());
     state_.HostFolder = options.hostFolder;
     state_.ProfileFolder = options.profileFolder;
+    recentStore_ = options.recentFilesStore;
+    undo_ = new QUndoStack(this);
 
     area_ = new DrawingArea(state_.wall, view_, state_.layers, tool_);
     grid_ = new PropertyPanel;
@@ -71,7 +84,7 @@ MainWindow::MainWindow(const StartupOptions &options, std::unique_ptr<Prompts> p
     area_->onMousePress = [this](int b, float x, float y) { mousePressed(b, x, y); };
     area_->onMouseMove = [this](int b, float x, float y) { mouseMoved(b, x, y); };
     area_->onMouseRelease = [this](int b, float x, float y) { mouseReleased(b, x, y); };
-    area_->onWheel = [this](bool up) { wheelTurned(up); };
+    area_->onWheel = [this](bool up, float x, float y) { wheelTurned(up, x, y); };
     area_->onResized = [this] {
         // A fitted sheet stays fitted; otherwise the same part of the sheet stays in view.
         if (fitted_)
@@ -88,6 +101,7 @@ MainWindow::MainWindow(const StartupOptions &options, std::unique_ptr<Prompts> p
     placeWindow(options.usePlacementStore);
     readSettingsFile();
     buildCommands();
+    buildSectionList();
     state_.wall.TieDiameter = 6;
     sheet_ = computeSheetExtents(state_.wall);
     fitSheet(view_, sheet_);
@@ -188,15 +202,28 @@ void MainWindow::buildCommands() {
                       QString::fromUtf8(c.tooltip));
         a->setStatusTip(QString::fromUtf8(c.tooltip));
         const int id = c.id;
-        connect(a, &QAction::triggered, this, [this, id] { executeCommand(id); });
+        connect(a, &QAction::triggered, this, [this, id, a](bool checked) {
+            // A pressed mode button clicked again gives the mode up, as Esc does.
+            if (a->isCheckable() && !checked)
+                cancelModes();
+            else
+                executeCommand(id);
+        });
         actions_[id] = a;
     }
+    // The armed tool's button stays pressed while its mode lasts.
+    for (int id : {CmdPan, CmdZoomWindow, CmdInsertHorizontal, CmdInsertVertical,
+                   CmdDeleteSection})
+        actions_[id]->setCheckable(true);
     actions_[CmdOpen]->setShortcut(QKeySequence::Open);
     actions_[CmdSave]->setShortcut(QKeySequence::Save);
-    actions_[CmdSaveAs]->setShortcut(QKeySequence::SaveAs);
+    // Not every desktop defines a "save as" key: Ctrl+Shift+S always.
+    actions_[CmdSaveAs]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     actions_[CmdExit]->setShortcut(QKeySequence::Quit);
-    actions_[CmdZoomIn]->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::Key_Plus)});
-    actions_[CmdZoomOut]->setShortcuts({QKeySequence::ZoomOut, QKeySequence(Qt::Key_Minus)});
+    actions_[CmdZoomIn]->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::Key_Plus),
+                                       QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)});
+    actions_[CmdZoomOut]->setShortcuts({QKeySequence::ZoomOut, QKeySequence(Qt::Key_Minus),
+                                        QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)});
     actions_[CmdWholeSheet]->setShortcut(QKeySequence(Qt::Key_Home));
     actions_[CmdPreviousView]->setShortcut(QKeySequence(Qt::Key_Backspace));
 
@@ -207,6 +234,22 @@ void MainWindow::buildCommands() {
         else
             file->addAction(actions_[id]);
     }
+    recent_ = new RecentFilesMenu(file, actions_[CmdExit], recentStore_, this);
+    recent_->onOpen = [this](const QString &path) {
+        if (!QFileInfo::exists(path)) {
+            prompts_->warn(this, kWarningTitle,
+                           QStringLiteral("Il file %1 non esiste più: tolto dai file recenti.")
+                               .arg(path));
+            recent_->remove(path);
+            return;
+        }
+        state_.wall.LoadStatus = 0;
+        if (openWallFile(path))
+            showOpenedWall();
+        state_.editMode = EditMode::None;
+        showHint();
+    };
+    buildEditMenu();
     menuBar()->addAction(actions_[CmdDxf]);
     menuBar()->addAction(actions_[CmdAbout]);
 
@@ -220,6 +263,10 @@ void MainWindow::buildCommands() {
         else
             toolbar_->addAction(actions_[id]);
     }
+    // Undo and redo stand after the file buttons, in a group of their own.
+    toolbar_->insertAction(actions_[CmdZoomWindow], actions_[CmdUndo]);
+    toolbar_->insertAction(actions_[CmdZoomWindow], actions_[CmdRedo]);
+    toolbar_->insertSeparator(actions_[CmdZoomWindow]);
 }
 
 void MainWindow::updateTitle() {
@@ -229,6 +276,23 @@ void MainWindow::updateTitle() {
 
 void MainWindow::fillGrid() {
     grid_->fill(state_.wall);
+    sections_->fill(state_.wall);
+}
+
+void MainWindow::buildEditMenu() {
+    QAction *undo = undo_->createUndoAction(this, QStringLiteral("Annulla"));
+    QAction *redo = undo_->createRedoAction(this, QStringLiteral("Ripeti"));
+    undo->setShortcut(QKeySequence::Undo);
+    redo->setShortcut(QKeySequence::Redo);
+    undo->setIcon(commandIcon("undo"));
+    redo->setIcon(commandIcon("redo"));
+    undo->setStatusTip(QStringLiteral("Annulla l'ultima modifica della parete"));
+    redo->setStatusTip(QStringLiteral("Ripete la modifica annullata"));
+    actions_[CmdUndo] = undo;
+    actions_[CmdRedo] = redo;
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Modifica"));
+    edit->addAction(undo);
+    edit->addAction(redo);
 }
 
 void MainWindow::executeCommand(int id) {
@@ -275,7 +339,6 @@ void MainWindow::executeCommand(int id) {
         break;
     case CmdPan:
         armPan(tool_);
-        area_->setCursor(Qt::OpenHandCursor);
         break;
     case CmdPreviousView:
         swapPreviousView(view_);
@@ -321,7 +384,54 @@ void MainWindow::executeCommand(int id) {
     showHint();
 }
 
+void MainWindow::showModes() {
+    // The buttons of the armed tool and click mode stay pressed; the pointer shows them.
+    const int t = tool_.ViewTool;
+    const EditMode m = state_.editMode;
+    actions_[CmdZoomWindow]->setChecked(t == kZoomFirstCorner || t == kZoomSecondCorner);
+    actions_[CmdPan]->setChecked(t == kPanArmed || t == kPanning);
+    actions_[CmdInsertHorizontal]->setChecked(m == EditMode::InsertHorizontal);
+    actions_[CmdInsertVertical]->setChecked(m == EditMode::InsertVertical);
+    actions_[CmdDeleteSection]->setChecked(m == EditMode::DeleteSection);
+    if (t == kPanning)
+        area_->setCursor(Qt::ClosedHandCursor);
+    else if (t == kPanArmed)
+        area_->setCursor(Qt::OpenHandCursor);
+    else if (t == kZoomFirstCorner || t == kZoomSecondCorner)
+        area_->setCursor(modeCursor("zoom"));
+    else if (m == EditMode::InsertHorizontal)
+        area_->setCursor(modeCursor("sezor"));
+    else if (m == EditMode::InsertVertical)
+        area_->setCursor(modeCursor("sezvr"));
+    else if (m == EditMode::DeleteSection)
+        area_->setCursor(modeCursor("sezcanc"));
+    else
+        area_->setCursor(Qt::CrossCursor);
+}
+
+void MainWindow::cancelModes() {
+    if (tool_.ViewTool == kZoomFirstCorner || tool_.ViewTool == kZoomSecondCorner ||
+        tool_.ViewTool == kPanArmed) {
+        tool_.ViewTool = kNoTool;
+        tool_.BandShown = false;
+        area_->bandChanged();
+    }
+    state_.editMode = EditMode::None;
+    showHint();
+}
+
+bool MainWindow::event(QEvent *e) {
+    // Hovering a menu or button replaces the status bar text with its tip and clears it when
+    // the pointer leaves; the hint of an armed mode comes back then.
+    if (e->type() == QEvent::StatusTip && static_cast<QStatusTipEvent *>(e)->tip().isEmpty()) {
+        showHint();
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
 void MainWindow::showHint() {
+    showModes();
     QString hint;
     if (tool_.ViewTool == kZoomFirstCorner)
         hint = QStringLiteral("Zoom: clic sul primo angolo della finestra");
@@ -354,14 +464,31 @@ void MainWindow::showPointer(float x, float y) {
 void MainWindow::keyPressEvent(QKeyEvent *e) {
     // Esc gives up a zoom window, an armed pan and a section click mode.
     if (e->key() == Qt::Key_Escape) {
-        if (tool_.ViewTool == kZoomFirstCorner || tool_.ViewTool == kZoomSecondCorner ||
-            tool_.ViewTool == kPanArmed) {
-            tool_.ViewTool = kNoTool;
-            tool_.BandShown = false;
-            area_->bandChanged();
-        }
-        state_.editMode = EditMode::None;
-        showHint();
+        cancelModes();
+        return;
+    }
+    // The arrows move the view by a tenth of its size, as a scroll bar step would.
+    float fx = 0, fy = 0;
+    switch (e->key()) {
+    case Qt::Key_Left:
+        fx = -0.1f;
+        break;
+    case Qt::Key_Right:
+        fx = 0.1f;
+        break;
+    case Qt::Key_Up:
+        fy = 0.1f;
+        break;
+    case Qt::Key_Down:
+        fy = -0.1f;
+        break;
+    default:
+        break;
+    }
+    if (fx != 0 || fy != 0) {
+        panViewByFraction(view_, fx, fy);
+        fitted_ = false;
+        redrawSheet();
         return;
     }
     QMainWindow::keyPressEvent(e);
@@ -383,7 +510,10 @@ bool MainWindow::openWallFile(const QString &path) {
     }
     state_.wall = std::move(staged);
     state_.wall.LoadStatus = 0;
+    // The edits of the wall before belong to it: a new wall starts with nothing to undo.
+    undo_->clear();
     fillGrid();
+    recent_->add(path);
     return true;
 }
 
@@ -398,8 +528,11 @@ void MainWindow::openCommand() {
         state_.wall.LoadStatus = -1;
         return;
     }
-    if (!openWallFile(path))
-        return;
+    if (openWallFile(path))
+        showOpenedWall();
+}
+
+void MainWindow::showOpenedWall() {
     updateTitle();
     fillGrid();
     copyToPreviousView(view_);
@@ -421,8 +554,8 @@ bool MainWindow::writeCompanion(const std::string &path) {
 void MainWindow::saveCommand() {
     if (isUnnamedWall(state_.wall.WallFile))
         saveAsCommand();
-    else
-        writeCompanion(state_.wall.WallFile);
+    else if (writeCompanion(state_.wall.WallFile))
+        undo_->setClean();
 }
 
 void MainWindow::saveAsCommand() {
@@ -437,6 +570,8 @@ void MainWindow::saveAsCommand() {
     // The name is taken only when the companion was written: a failed save changes nothing.
     if (writeCompanion(name.toStdString())) {
         state_.wall.WallFile = name.toStdString();
+        undo_->setClean();
+        recent_->add(name);
         updateTitle();
     }
 }
@@ -460,9 +595,14 @@ void MainWindow::showPreferences() {
 
 void MainWindow::showBorderOffset(int side) {
     state_.OffsetSide = side;
-    BorderOffsetDialog dialog(state_.wall, side ? BorderSide::Left : BorderSide::Right, *prompts_,
-                              this);
-    dialog.exec();
+    editWall([&] {
+        BorderOffsetDialog dialog(state_.wall, side ? BorderSide::Left : BorderSide::Right,
+                                  *prompts_, this);
+        dialog.exec();
+        return side ? QStringLiteral("offset del bordo sinistro")
+                    : QStringLiteral("offset del bordo destro");
+    });
+    sheet_ = computeSheetExtents(state_.wall);
     redrawSheet();
     fillGrid();
 }
@@ -492,18 +632,135 @@ void MainWindow::showAbout() {
 // ---- grid -----------------------------------------------------------------------------------
 
 QString MainWindow::gridEdited(int id, const QString &text) {
-    GridEditResult r = applyGridEdit(state_.wall, id, text.toStdString());
+    GridEditResult r;
+    QTreeWidgetItem *item = grid_->itemById(id);
+    QString name = QStringLiteral("modifica ") + (item ? item->text(0) : QString::number(id));
+    editWall([&] {
+        r = applyGridEdit(state_.wall, id, text.toStdString());
+        return name;
+    });
     if (r.followUp == GridFollowUp::FitAndRedraw)
         computeExtentsAndFit();
+    sections_->fill(state_.wall);
     redrawSheet();
     return qs(r.shownText);
+}
+
+// ---- edits and undo -------------------------------------------------------------------------
+
+bool MainWindow::editWall(const std::function<QString()> &edit) {
+    return recordWallEdit(*undo_, state_.wall, edit, [this] { wallEdited(); });
+}
+
+namespace {
+// "inserimento sezione 3", "inserimento sezione B": the name of the cut an insertion made.
+QString insertionName(const Wall &before, const Wall &after, bool horizontal) {
+    int k = horizontal ? firstDifference(before.HorizSections, after.HorizSections)
+                       : firstDifference(before.VertSections, after.VertSections);
+    return QStringLiteral("inserimento sezione ") +
+           QString::fromStdString(horizontal ? std::to_string(k + 1) : vertSectionName(k));
+}
+} // namespace
+
+void MainWindow::wallEdited() {
+    // An edit undone or redone: the sheet, the grid and the list show the wall again; a view
+    // that showed the whole sheet keeps showing it.
+    sheet_ = computeSheetExtents(state_.wall);
+    if (fitted_)
+        fitSheet(view_, sheet_);
+    fillGrid();
+    redrawSheet();
+}
+
+void MainWindow::warnTableFull(bool horizontal) {
+    prompts_->warn(this, kWarningTitle,
+                   horizontal ? QStringLiteral("La parete ha già %1 sezioni orizzontali: "
+                                               "non se ne possono aggiungere altre.")
+                                    .arg(kMaxHorizSections)
+                              : QStringLiteral("La parete ha già %1 sezioni verticali: "
+                                               "non se ne possono aggiungere altre.")
+                                    .arg(kMaxVertSections));
+}
+
+// ---- section list ---------------------------------------------------------------------------
+
+void MainWindow::buildSectionList() {
+    sections_ = new SectionListDock(this);
+    addDockWidget(Qt::RightDockWidgetArea, sections_);
+    sections_->onAdd = [this](bool h, const QString &text) { addSectionByNumber(h, text); };
+    sections_->onMove = [this](bool h, int k, const QString &text) {
+        moveSectionByNumber(h, k, text);
+    };
+    sections_->onDelete = [this](const std::vector<SectionHit> &cuts) {
+        deleteListedSections(cuts);
+    };
+    sections_->onSelected = [this](std::optional<SectionHit> cut) { area_->setHighlight(cut); };
+}
+
+bool MainWindow::readCutValue(bool horizontal, const QString &text, float &value) {
+    // The value must be a number that cuts the wall, as a click must lie on the elevation.
+    CutRange r = horizontal ? horizontalCutRange(state_.wall) : verticalCutRange(state_.wall);
+    QString what = horizontal ? QStringLiteral("La quota") : QStringLiteral("L'ascissa");
+    if (!tryParseNumber(text.trimmed().toStdString(), value) || !std::isfinite(value)) {
+        prompts_->warn(this, kWarningTitle,
+                       QStringLiteral("%1 \"%2\" non è un numero.").arg(what, text));
+        return false;
+    }
+    if (!wallLoaded() || !(r.low < value && value < r.high)) {
+        prompts_->warn(this, kWarningTitle,
+                       QStringLiteral("%1 %2 non taglia la parete: deve stare tra %3 e %4 cm, "
+                                      "estremi esclusi.")
+                           .arg(what, qs(formatNumber(value, 1)), qs(formatNumber(r.low, 1)),
+                                qs(formatNumber(r.high, 1))));
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::addSectionByNumber(bool horizontal, const QString &text) {
+    float v = 0;
+    if (!readCutValue(horizontal, text, v))
+        return;
+    InsertResult result = InsertResult::Inserted;
+    editWall([&] {
+        Wall before = state_.wall;
+        result = horizontal ? insertHorizontalSection(state_.wall, v)
+                            : insertVerticalSection(state_.wall, v);
+        return insertionName(before, state_.wall, horizontal);
+    });
+    if (result == InsertResult::TableFull)
+        warnTableFull(horizontal);
+    else
+        sections_->newValueBox(horizontal)->clear();
+    wallEdited();
+}
+
+void MainWindow::moveSectionByNumber(bool horizontal, int index, const QString &text) {
+    float v = 0;
+    if (readCutValue(horizontal, text, v))
+        editWall([&] {
+            if (horizontal)
+                moveHorizontalSection(state_.wall, index, v);
+            else
+                moveVerticalSection(state_.wall, index, v);
+            return QStringLiteral("spostamento sezione ") +
+                   QString::fromStdString(horizontal ? std::to_string(index + 1)
+                                                     : vertSectionName(index));
+        });
+    // Refused or moved, the list shows the wall's values again.
+    wallEdited();
+}
+
+void MainWindow::deleteListedSections(const std::vector<SectionHit> &cuts) {
+    editWall([&] { return deleteByQuestion(cuts); });
+    wallEdited();
 }
 
 // ---- mouse ----------------------------------------------------------------------------------
 
 void MainWindow::applyToolOutcome(const ToolOutcome &o) {
     if (o.cursor != ToolCursor::Unchanged)
-        area_->setPanCursor(o.cursor == ToolCursor::Pan);
+        showModes();
     if (o.redraw) {
         fitted_ = false;
         redrawSheet();
@@ -528,8 +785,12 @@ void MainWindow::mouseReleased(int button, float x, float y) {
     showHint();
 }
 
-void MainWindow::wheelTurned(bool up) {
-    if (mouseWheelStep(view_, up)) {
+void MainWindow::wheelTurned(bool up, float x, float y) {
+    // Steps less than half a second apart are one burst: "Vista precedente" goes back to the
+    // view before the whole burst, not one notch.
+    bool startsBurst = !wheelClock_.isValid() || wheelClock_.elapsed() > 500;
+    wheelClock_.restart();
+    if (mouseWheelStep(view_, up, x, y, startsBurst)) {
         fitted_ = false;
         redrawSheet();
     }
@@ -540,32 +801,44 @@ void MainWindow::sectionClick() {
     if (mode == EditMode::None)
         return;
     Wall &w = state_.wall;
-    if (mode == EditMode::InsertHorizontal) {
-        if (insertHorizontalSection(w, view_.worldY(tool_.MouseY)) == InsertResult::TableFull)
-            prompts_->warn(this, kWarningTitle,
-                           QStringLiteral("La parete ha già %1 sezioni orizzontali: "
-                                          "non se ne possono aggiungere altre.")
-                               .arg(kMaxHorizSections));
-    } else if (mode == EditMode::InsertVertical) {
-        if (insertVerticalSection(w, view_.worldX(tool_.MouseX) - elevationX()) ==
-            InsertResult::TableFull)
-            prompts_->warn(this, kWarningTitle,
-                           QStringLiteral("La parete ha già %1 sezioni verticali: "
-                                          "non se ne possono aggiungere altre.")
-                               .arg(kMaxVertSections));
-        sheet_ = computeSheetExtents(w);
+    if (mode == EditMode::InsertHorizontal || mode == EditMode::InsertVertical) {
+        bool horizontal = mode == EditMode::InsertHorizontal;
+        InsertResult result = InsertResult::Inserted;
+        editWall([&] {
+            Wall before = w;
+            result = horizontal
+                         ? insertHorizontalSection(w, view_.worldY(tool_.MouseY))
+                         : insertVerticalSection(w, view_.worldX(tool_.MouseX) - elevationX());
+            return insertionName(before, w, horizontal);
+        });
+        if (result == InsertResult::TableFull)
+            warnTableFull(horizontal);
     } else if (mode == EditMode::DeleteSection) {
         PixelTransform toPixels{[this](float x) { return view_.screenX(x); },
                                 [this](float y) { return view_.screenY(y); }};
         auto hits = sectionsUnderPointer(w, elevationX(), tool_.MouseX, tool_.MouseY, toPixels);
-        deleteSections(w, hits, [this](const SectionHit &h) {
-            return prompts_->askYesNo(this, QStringLiteral("Cancella sezione"),
-                                      qs(deleteSectionQuestion(h)), true);
-        });
-        sheet_ = computeSheetExtents(w);
+        editWall([&] { return deleteByQuestion(hits); });
     }
+    sheet_ = computeSheetExtents(w);
     state_.editMode = EditMode::None;
+    fillGrid();
     redrawSheet();
+}
+
+QString MainWindow::deleteByQuestion(const std::vector<SectionHit> &cuts) {
+    // Each cut is offered with the delete question; the command is named after the cuts deleted.
+    std::vector<QString> deleted;
+    deleteSections(state_.wall, cuts, [&](const SectionHit &h) {
+        bool yes = prompts_->askYesNo(this, QStringLiteral("Cancella sezione"),
+                                      qs(deleteSectionQuestion(h)), true);
+        if (yes)
+            deleted.push_back(QString::fromStdString(
+                h.horizontal ? std::to_string(h.index + 1) : vertSectionName(h.index)));
+        return yes;
+    });
+    if (deleted.size() == 1)
+        return QStringLiteral("cancellazione sezione ") + deleted[0];
+    return QStringLiteral("cancellazione sezioni");
 }
 
 } // namespace murcad::app

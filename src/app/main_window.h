@@ -2,25 +2,32 @@
 #pragma once
 
 #include "dxf/dxf_export.h"
+#include "geometry/section_pick.h"
 #include "geometry/view.h"
 #include "geometry/view_tool.h"
 #include "model/app_state.h"
 #include "prompts.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QLabel;
 class QToolBar;
+class QUndoStack;
 
 namespace murcad::app {
 
 class DrawingArea;
 class PropertyPanel;
+class RecentFilesMenu;
+class SectionListDock;
 
 /// What start-up needs to know: the command line and the folders.
 struct StartupOptions {
@@ -28,6 +35,7 @@ struct StartupOptions {
     std::string hostFolder;        ///< folder of the executables and DXF templates
     std::string profileFolder;     ///< folder of the settings file
     bool usePlacementStore = true; ///< read the window placement from the per-user store
+    QString recentFilesStore;      ///< INI file of the recent walls; empty: the per-user store
 };
 
 /// The one main window. All commands go through executeCommand; the view, the mouse tools and
@@ -54,6 +62,10 @@ public:
     ViewToolData &tool() { return tool_; }
     DrawingArea *drawingArea() const { return area_; }
     PropertyPanel *propertyPanel() const { return grid_; }
+    SectionListDock *sectionList() const { return sections_; }
+    RecentFilesMenu *recentFiles() const { return recent_; }
+    /// The edits of the wall since it was opened; clean when they are all saved.
+    QUndoStack *undoStack() const { return undo_; }
     QAction *action(int id) const;
     QToolBar *toolbar() const { return toolbar_; }
     Prompts &prompts() { return *prompts_; }
@@ -72,6 +84,7 @@ public:
     std::string ReportFileName;
 
 protected:
+    bool event(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
 
@@ -97,11 +110,25 @@ private:
     void mousePressed(int button, float x, float y);
     void mouseMoved(int buttons, float x, float y);
     void mouseReleased(int button, float x, float y);
-    void wheelTurned(bool up);
+    void wheelTurned(bool up, float x, float y);
     void applyToolOutcome(const ToolOutcome &o);
     void sectionClick();
     void showHint();
     void showPointer(float x, float y);
+    void showModes();
+    void cancelModes();
+
+    void buildEditMenu();
+    void buildSectionList();
+    bool editWall(const std::function<QString()> &edit);
+    void showOpenedWall();
+    void wallEdited();
+    void addSectionByNumber(bool horizontal, const QString &text);
+    void moveSectionByNumber(bool horizontal, int index, const QString &text);
+    void deleteListedSections(const std::vector<SectionHit> &cuts);
+    bool readCutValue(bool horizontal, const QString &text, float &value);
+    void warnTableFull(bool horizontal);
+    QString deleteByQuestion(const std::vector<SectionHit> &cuts);
 
     AppState state_;
     ViewWindow view_;
@@ -113,6 +140,11 @@ private:
     PropertyPanel *grid_ = nullptr;
     QToolBar *toolbar_ = nullptr;
     QLabel *pointerLabel_ = nullptr;
+    QUndoStack *undo_ = nullptr;
+    SectionListDock *sections_ = nullptr;
+    RecentFilesMenu *recent_ = nullptr;
+    QString recentStore_;
+    QElapsedTimer wheelClock_; ///< time of the last wheel step (steps close together are one burst)
     std::map<int, QAction *> actions_;
 };
 

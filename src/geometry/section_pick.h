@@ -16,6 +16,8 @@ inline constexpr float kSectionPickTolerance = 7.0f;
 struct SectionHit {
     bool horizontal = true; ///< true: HorizSections, false: VertSections
     int index = 0;          ///< index in its table at the time of the hit test
+
+    bool operator==(const SectionHit &) const = default;
 };
 
 /// World-to-pixel transforms of the drawing area (ScreenX, ScreenY).

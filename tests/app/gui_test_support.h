@@ -84,6 +84,7 @@ struct WindowUnderTest {
         o.profileFolder = profile.path().toStdString();
         o.hostFolder = templatesFolder();
         o.usePlacementStore = false;
+        o.recentFilesStore = profile.filePath("recent.ini");
         auto p = std::make_unique<ScriptedPrompts>();
         prompts = p.get();
         window = std::make_unique<MainWindow>(o, std::move(p));

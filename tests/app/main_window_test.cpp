@@ -66,13 +66,15 @@ TEST(MainWindowStart, BandElementIsReportedAndNothingIsLoaded) {
 TEST(MainWindowCommands, MenuAndToolbarHoldTheCommandsInOrder) {
     WindowUnderTest w;
     QList<QAction *> menus = w->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 3);
+    ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), QString("&File"));
-    EXPECT_EQ(menus[1]->text(), QString("&Genera file DXF"));
-    EXPECT_EQ(menus[2]->text(), QString("&Informazioni su..."));
-    QStringList file;
+    EXPECT_EQ(menus[1]->text(), QString("&Modifica"));
+    EXPECT_EQ(menus[2]->text(), QString("&Genera file DXF"));
+    EXPECT_EQ(menus[3]->text(), QString("&Informazioni su..."));
+    QStringList file; // what shows without recent files
     for (QAction *a : menus[0]->menu()->actions())
-        file << (a->isSeparator() ? QString("|") : a->text());
+        if (a->isVisible())
+            file << (a->isSeparator() ? QString("|") : a->text());
     EXPECT_EQ(file, QStringList({"&Apri", "&Salva", "Salva con &Nome", "|", "&Impostazioni", "|",
                                  "&Esci"}));
     EXPECT_EQ(w->toolbar()->windowTitle(), QString("Standard"));
@@ -80,7 +82,8 @@ TEST(MainWindowCommands, MenuAndToolbarHoldTheCommandsInOrder) {
     for (QAction *a : w->toolbar()->actions())
         tools << (a->isSeparator() ? QString("|") : a->text());
     EXPECT_EQ(tools,
-              QStringList({"&Apri", "&Salva", "&Impostazioni", "|", "Zoom", "Vista precedente",
+              QStringList({"&Apri", "&Salva", "&Impostazioni", "|", "Annulla", "Ripeti", "|",
+                           "Zoom", "Vista precedente",
                            "Vista totale", "Avvicina", "Allontana", "Trascina", "|",
                            "Inserisci sezione orizzontale", "Inserisci sezione verticale",
                            "Cancella sezione", "Offset del bordo a sinistra",
@@ -206,15 +209,23 @@ TEST(MainWindowView, MiddleDragPansByRedrawingFromTheModel) {
     EXPECT_EQ(w->tool().ViewTool, kNoTool);
 }
 
-TEST(MainWindowView, WheelZoomsAboutTheCentre) {
+TEST(MainWindowView, WheelZoomsAboutThePointerAndABurstIsOnePreviousView) {
     WindowUnderTest w(QString::fromStdString(examplePath(kExample)));
     ViewWindow start = w->view();
-    QWheelEvent up(QPointF(200, 200), QPointF(200, 200), QPoint(), QPoint(0, 120), Qt::NoButton,
-                   Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w->drawingArea(), &up);
+    const QPointF at(200, 150);
+    const float wx = start.worldX(at.x()), wy = start.worldY(at.y());
+    for (int notch = 0; notch < 3; ++notch) {
+        QWheelEvent up(at, w->drawingArea()->mapToGlobal(at), QPoint(), QPoint(0, 120),
+                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w->drawingArea(), &up);
+    }
     float width = w->view().ViewRight - w->view().ViewLeft;
-    EXPECT_NEAR(width, 0.9f * (start.ViewRight - start.ViewLeft), 0.01);
-    EXPECT_NEAR(w->view().ViewLeft + w->view().ViewRight, start.ViewLeft + start.ViewRight, 0.01);
+    EXPECT_NEAR(width, 0.729f * (start.ViewRight - start.ViewLeft), 0.05);
+    EXPECT_NEAR(w->view().worldX(at.x()), wx, 0.05);
+    EXPECT_NEAR(w->view().worldY(at.y()), wy, 0.05);
+    w->executeCommand(CmdPreviousView); // the three quick notches are one step back
+    EXPECT_FLOAT_EQ(w->view().ViewLeft, start.ViewLeft);
+    EXPECT_FLOAT_EQ(w->view().ViewTop, start.ViewTop);
 }
 
 namespace {
