@@ -8,7 +8,8 @@ mode="${1:-run}"
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libgl1-mesa-dev
           libgtest-dev googletest libbenchmark-dev python3 python3-ezdxf xvfb xauth
-          fonts-dejavu-core locales poppler-utils librecad libreoffice-writer-nogui)
+          fonts-dejavu-core locales poppler-utils librecad libreoffice-writer-nogui
+          qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
