@@ -687,6 +687,7 @@ void MainWindow::warnTableFull(bool horizontal) {
 void MainWindow::buildSectionList() {
     sections_ = new SectionListDock(this);
     addDockWidget(Qt::RightDockWidgetArea, sections_);
+    resizeDocks({sections_}, {250}, Qt::Horizontal);
     sections_->onAdd = [this](bool h, const QString &text) { addSectionByNumber(h, text); };
     sections_->onMove = [this](bool h, int k, const QString &text) {
         moveSectionByNumber(h, k, text);

@@ -7,6 +7,7 @@
 #include "drawing_area.h"
 #include "dxf_dialog.h"
 #include "preferences_dialog.h"
+#include "section_list_dock.h"
 #include "splash_dialog.h"
 #include "takeoff_dialog.h"
 
@@ -14,11 +15,19 @@
 #include "model/folders.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QThread>
+#include <QUndoStack>
 
 #include <cstdio>
 
@@ -78,6 +87,47 @@ int takeScreenshots(const StartupOptions &options, const QString &folder) {
     window.state().layers.LightBackground = 0;
     defaultScreenColours(window.state().layers);
     window.executeCommand(CmdWholeSheet);
+
+    // A cut inserted by number, then chosen in the section list: it stands out on the sheet,
+    // and the "Modifica" menu offers to undo the insertion by its name.
+    SectionListDock *list = window.sectionList();
+    if (window.wallLoaded()) {
+        list->newValueBox(true)->setText("450");
+        list->addButton(true)->click();
+        list->table(true)->selectRow(2);
+        ok &= save(&window, folder, "main_section_list");
+        QMenu *edit = nullptr;
+        for (QAction *a : window.menuBar()->actions())
+            if (a->text() == "&Modifica")
+                edit = a->menu();
+        if (edit) {
+            edit->popup(window.mapToGlobal(QPoint(60, 30)));
+            ok &= save(edit, folder, "menu_modifica");
+            edit->hide();
+        }
+        list->table(true)->clearSelection();
+    }
+    // A click mode armed: its button stays pressed and the hint stays in the status bar.
+    window.executeCommand(CmdInsertHorizontal);
+    ok &= save(&window, folder, "main_mode_armed");
+    QPixmap cursor = window.drawingArea()->cursor().pixmap();
+    ok &= cursor.scaled(96, 96).save(QDir(folder).filePath("cursor_mode.png"));
+    window.executeCommand(CmdZoomWindow);
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&window, &esc);
+
+    // Qt's own dialogs, in Italian when the translations are installed.
+    {
+        QFileDialog d(&window, "Apri", QString::fromStdString(options.hostFolder),
+                      "File Dati (*.PAR *.par *.Par)");
+        d.setOption(QFileDialog::DontUseNativeDialog);
+        ok &= save(&d, folder, "file_dialog");
+    }
+    {
+        QColorDialog d(Qt::yellow, &window);
+        d.setOption(QColorDialog::DontUseNativeDialog);
+        ok &= save(&d, folder, "colour_dialog");
+    }
 
     std::string report;
     {

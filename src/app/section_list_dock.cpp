@@ -74,6 +74,7 @@ QWidget *SectionListDock::makeGroup(bool horizontal) {
         t->setHorizontalHeaderLabels({QStringLiteral("Nome"), QStringLiteral("Ascissa")});
     }
     t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::ExtendedSelection);
