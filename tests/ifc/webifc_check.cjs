@@ -1,0 +1,148 @@
+// Reads an IFC file with web-ifc, an independent reader, and checks it against the bill of
+// materials of the same walls (murcad-cli computo --json): schema, one IfcReinforcingBar per
+// counted bar, a mesh for every element, the steel weight within 2 %, every bar inside the
+// concrete. Usage: node webifc_check.cjs WEB_IFC_DIR FILE.ifc TAKEOFF.json
+// Prints one JSON line with what it measured; exits 1 with the failures on stderr.
+'use strict';
+const fs = require('fs');
+const path = require('path');
+
+const [webIfcDir, ifcPath, takeoffPath] = process.argv.slice(2);
+const WebIFC = require(path.join(webIfcDir, 'web-ifc-api-node.js'));
+
+function transform(m, x, y, z) {
+    return [m[0] * x + m[4] * y + m[8] * z + m[12],
+            m[1] * x + m[5] * y + m[9] * z + m[13],
+            m[2] * x + m[6] * y + m[10] * z + m[14]];
+}
+
+// The world vertices of an element's mesh (web-ifc gives y up: turned back to z up).
+function meshVertices(api, modelID, mesh) {
+    const out = [];
+    let triangles = 0;
+    for (let g = 0; g < mesh.geometries.size(); ++g) {
+        const pg = mesh.geometries.get(g);
+        const geom = api.GetGeometry(modelID, pg.geometryExpressID);
+        const v = api.GetVertexArray(geom.GetVertexData(), geom.GetVertexDataSize());
+        triangles += geom.GetIndexDataSize() / 3;
+        for (let i = 0; i < v.length; i += 6) {
+            const p = transform(pg.flatTransformation, v[i], v[i + 1], v[i + 2]);
+            out.push([p[0], -p[2], p[1]]);
+        }
+        geom.delete();
+    }
+    return { vertices: out, triangles };
+}
+
+function box(vertices) {
+    const b = { min: [Infinity, Infinity, Infinity], max: [-Infinity, -Infinity, -Infinity] };
+    for (const p of vertices)
+        for (let k = 0; k < 3; ++k) {
+            b.min[k] = Math.min(b.min[k], p[k]);
+            b.max[k] = Math.max(b.max[k], p[k]);
+        }
+    return b;
+}
+
+async function main() {
+    const failures = [];
+    const api = new WebIFC.IfcAPI();
+    api.SetWasmPath(webIfcDir + '/', true);
+    await api.Init();
+    const modelID = api.OpenModel(new Uint8Array(fs.readFileSync(ifcPath)));
+    const schema = api.GetModelSchema(modelID);
+    if (schema !== 'IFC4')
+        failures.push(`schema ${schema}, atteso IFC4`);
+
+    const takeoff = JSON.parse(fs.readFileSync(takeoffPath, 'utf8'));
+    let countedBars = 0;
+    for (const w of takeoff.Walls) {
+        for (const t of w.Tables)
+            for (const r of t.Rows)
+                countedBars += r.Count;
+        if (w.Diagonal)
+            countedBars += w.Diagonal.Count;
+    }
+
+    const ids = (type) => {
+        const v = api.GetLineIDsWithType(modelID, type);
+        const a = [];
+        for (let i = 0; i < v.size(); ++i)
+            a.push(v.get(i));
+        return a;
+    };
+    const barIds = ids(WebIFC.IFCREINFORCINGBAR);
+    const concreteIds = ids(WebIFC.IFCWALL).concat(ids(WebIFC.IFCFOOTING));
+    if (barIds.length !== countedBars)
+        failures.push(`${barIds.length} IfcReinforcingBar, il computo conta ${countedBars} barre`);
+
+    // Steel weight from each bar's own attributes.
+    let steelKg = 0;
+    for (const id of barIds) {
+        const bar = api.GetLine(modelID, id);
+        const length = bar.BarLength ? bar.BarLength.value : NaN;
+        const area = bar.CrossSectionArea ? bar.CrossSectionArea.value : NaN;
+        if (!(length > 0) || !(area > 0))
+            failures.push(`barra #${id} senza BarLength o CrossSectionArea`);
+        else
+            steelKg += length * area * 7850;
+    }
+    const takeoffKg = takeoff.TotalSteel;
+    const steelDiff = takeoffKg > 0 ? Math.abs(steelKg - takeoffKg) / takeoffKg : 0;
+    if (steelDiff > 0.02)
+        failures.push(`acciaio ${steelKg.toFixed(1)} kg, il computo ne conta ` +
+                      `${takeoffKg.toFixed(1)} (${(steelDiff * 100).toFixed(2)} %)`);
+
+    // Meshes: the concrete boxes, then every bar inside one of them.
+    const meshes = new Map();
+    api.StreamAllMeshes(modelID, (mesh) => {
+        meshes.set(mesh.expressID, meshVertices(api, modelID, mesh));
+    });
+    const boxes = [];
+    for (const id of concreteIds) {
+        const m = meshes.get(id);
+        if (!m || m.triangles === 0)
+            failures.push(`elemento di calcestruzzo #${id} senza geometria`);
+        else
+            boxes.push(box(m.vertices));
+    }
+    const tol = 0.001; // 1 mm
+    const inside = (p) => boxes.some((b) => [0, 1, 2].every(
+        (k) => p[k] >= b.min[k] - tol && p[k] <= b.max[k] + tol));
+    let barsWithoutMesh = 0, barsOutside = 0, triangles = 0;
+    for (const id of barIds) {
+        const m = meshes.get(id);
+        if (!m || m.triangles === 0) {
+            ++barsWithoutMesh;
+            continue;
+        }
+        triangles += m.triangles;
+        if (!m.vertices.every(inside)) {
+            if (barsOutside < 5) {
+                const bar = api.GetLine(modelID, id);
+                const p = m.vertices.find((q) => !inside(q)).map((c) => c.toFixed(3));
+                failures.push(`barra #${id} "${bar.Name ? bar.Name.value : ''}" fuori dal ` +
+                              `calcestruzzo nel punto (${p.join(', ')}) m`);
+            }
+            ++barsOutside;
+        }
+    }
+    if (barsWithoutMesh > 0)
+        failures.push(`${barsWithoutMesh} barre senza geometria`);
+    if (barsOutside > 5)
+        failures.push(`... ${barsOutside} barre in tutto fuori dal calcestruzzo`);
+    api.CloseModel(modelID);
+
+    console.log(JSON.stringify({ schema, bars: barIds.length, countedBars,
+                                 concrete: concreteIds.length, steelKg, takeoffKg,
+                                 triangles }));
+    if (failures.length > 0) {
+        console.error(failures.join('\n'));
+        process.exit(1);
+    }
+}
+
+main().catch((e) => {
+    console.error(String(e && e.stack || e));
+    process.exit(1);
+});
