@@ -10,6 +10,10 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libgl1-mesa-
           libgtest-dev googletest libbenchmark-dev python3 python3-ezdxf xvfb xauth
           fonts-dejavu-core locales poppler-utils librecad libreoffice-writer-nogui
           qt6-translations-l10n)
+# Node.js and npm run web-ifc, the independent IFC reader of the tests; a Node.js already
+# installed from elsewhere is kept.
+command -v node >/dev/null 2>&1 || packages+=(nodejs)
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -40,6 +44,12 @@ run)
     exec "$build/bin/murcad-cli" info "$example"
     ;;
 test)
+    # web-ifc, the IFC reader the IFC tests check the export with, into the build folder.
+    if [ ! -f "$build/webifc/node_modules/web-ifc/web-ifc-api-node.js" ]; then
+        mkdir -p "$build/webifc"
+        npm install --prefix "$build/webifc" --no-audit --no-fund --loglevel=error \
+            web-ifc@0.0.78 >/dev/null
+    fi
     (cd "$build" && ctest --output-on-failure -j"$(nproc)" --timeout 600)
     # The core and its tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
     asan=build-asan

@@ -1,13 +1,13 @@
 // Reads an IFC file with web-ifc, an independent reader, and checks it against the bill of
 // materials of the same walls (murcad-cli computo --json): schema, one IfcReinforcingBar per
 // counted bar, a mesh for every element, the steel weight within 2 %, every bar inside the
-// concrete. Usage: node webifc_check.cjs WEB_IFC_DIR FILE.ifc TAKEOFF.json
-// Prints one JSON line with what it measured; exits 1 with the failures on stderr.
+// concrete. Usage: node webifc_check.cjs WEB_IFC_DIR FILE.ifc TAKEOFF.json [FILE.ifc TAKEOFF.json]...
+// Prints one JSON line per file with what it measured; exits 1 with the failures on stderr.
 'use strict';
 const fs = require('fs');
 const path = require('path');
 
-const [webIfcDir, ifcPath, takeoffPath] = process.argv.slice(2);
+const [webIfcDir, ...files] = process.argv.slice(2);
 const WebIFC = require(path.join(webIfcDir, 'web-ifc-api-node.js'));
 
 function transform(m, x, y, z) {
@@ -44,11 +44,8 @@ function box(vertices) {
     return b;
 }
 
-async function main() {
+function check(api, ifcPath, takeoffPath) {
     const failures = [];
-    const api = new WebIFC.IfcAPI();
-    api.SetWasmPath(webIfcDir + '/', true);
-    await api.Init();
     const modelID = api.OpenModel(new Uint8Array(fs.readFileSync(ifcPath)));
     const schema = api.GetModelSchema(modelID);
     if (schema !== 'IFC4')
@@ -133,9 +130,19 @@ async function main() {
         failures.push(`... ${barsOutside} barre in tutto fuori dal calcestruzzo`);
     api.CloseModel(modelID);
 
-    console.log(JSON.stringify({ schema, bars: barIds.length, countedBars,
-                                 concrete: concreteIds.length, steelKg, takeoffKg,
-                                 triangles }));
+    console.log(JSON.stringify({ file: path.basename(ifcPath), schema, bars: barIds.length,
+                                 countedBars, concrete: concreteIds.length, steelKg,
+                                 takeoffKg, triangles }));
+    return failures.map((f) => `${path.basename(ifcPath)}: ${f}`);
+}
+
+async function main() {
+    const api = new WebIFC.IfcAPI();
+    api.SetWasmPath(webIfcDir + '/', true);
+    await api.Init();
+    let failures = [];
+    for (let i = 0; i + 1 < files.length; i += 2)
+        failures = failures.concat(check(api, files[i], files[i + 1]));
     if (failures.length > 0) {
         console.error(failures.join('\n'));
         process.exit(1);
