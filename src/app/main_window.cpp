@@ -6,6 +6,7 @@
 #include "command_table.h"
 #include "drawing_area.h"
 #include "dxf_dialog.h"
+#include "ifc_export_action.h"
 #include "preferences_dialog.h"
 #include "property_panel.h"
 #include "recent_files_menu.h"
@@ -234,6 +235,13 @@ void MainWindow::buildCommands() {
         else
             file->addAction(actions_[id]);
     }
+    QAction *ifc = new QAction(QStringLiteral("Esporta IFC..."), this);
+    ifc->setObjectName("EsportaIfc");
+    file->insertAction(actions_[CmdExit], ifc);
+    connect(ifc, &QAction::triggered, this, [this] {
+        if (wallLoaded())
+            exportIfcOfWall(this, *prompts_, state_.wall);
+    });
     recent_ = new RecentFilesMenu(file, actions_[CmdExit], recentStore_, this);
     recent_->onOpen = [this](const QString &path) {
         if (!QFileInfo::exists(path)) {

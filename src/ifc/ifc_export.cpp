@@ -4,6 +4,7 @@
 #include "draw/null_surface.h"
 #include "drawings/sheet.h"
 #include "dxf/dxf_file.h"
+#include "ifc/ifc_bars.h"
 #include "model/atomic_file.h"
 
 #include <ctime>
@@ -91,7 +92,7 @@ std::string buildIfc(const std::vector<std::string> &wallPaths, Wall &wall,
             SheetResult sheet = redraw(placementOnly, wall);
             int before = model.counts().bars;
             model.addWall(wall, offsetX + sheet.ElevationX, baseName(wallPaths[n]),
-                          hooks.bars ? hooks.bars(wall) : std::vector<BarGroup>{});
+                          hooks.bars ? hooks.bars(wall) : wallBarGroups(wall));
             outcome.bars = model.counts().bars - before;
             offsetX += sheet.SheetX + kDxfWallGap;
             outcome.status = IfcWallOutcome::Exported;

@@ -8,38 +8,45 @@ const fs = require('fs');
 const path = require('path');
 
 const [webIfcDir, ...files] = process.argv.slice(2);
-const WebIFC = require(path.join(webIfcDir, 'web-ifc-api-node.js'));
+const WebIFC = require(path.resolve(webIfcDir, 'web-ifc-api-node.js'));
 
-function transform(m, x, y, z) {
-    return [m[0] * x + m[4] * y + m[8] * z + m[12],
-            m[1] * x + m[5] * y + m[9] * z + m[13],
-            m[2] * x + m[6] * y + m[10] * z + m[14]];
-}
-
-// The world vertices of an element's mesh (web-ifc gives y up: turned back to z up).
+// The world vertices of an element's mesh as x, y, z triples (web-ifc gives y up: turned
+// back to z up).
 function meshVertices(api, modelID, mesh) {
-    const out = [];
-    let triangles = 0;
+    const parts = [];
+    let triangles = 0, size = 0;
     for (let g = 0; g < mesh.geometries.size(); ++g) {
         const pg = mesh.geometries.get(g);
         const geom = api.GetGeometry(modelID, pg.geometryExpressID);
         const v = api.GetVertexArray(geom.GetVertexData(), geom.GetVertexDataSize());
         triangles += geom.GetIndexDataSize() / 3;
-        for (let i = 0; i < v.length; i += 6) {
-            const p = transform(pg.flatTransformation, v[i], v[i + 1], v[i + 2]);
-            out.push([p[0], -p[2], p[1]]);
+        const m = pg.flatTransformation;
+        const out = new Float64Array(v.length / 2);
+        for (let i = 0, j = 0; i < v.length; i += 6, j += 3) {
+            const x = v[i], y = v[i + 1], z = v[i + 2];
+            out[j] = m[0] * x + m[4] * y + m[8] * z + m[12];
+            out[j + 1] = -(m[2] * x + m[6] * y + m[10] * z + m[14]);
+            out[j + 2] = m[1] * x + m[5] * y + m[9] * z + m[13];
         }
+        parts.push(out);
+        size += out.length;
         geom.delete();
     }
-    return { vertices: out, triangles };
+    const vertices = new Float64Array(size);
+    let at = 0;
+    for (const p of parts) {
+        vertices.set(p, at);
+        at += p.length;
+    }
+    return { vertices, triangles };
 }
 
 function box(vertices) {
     const b = { min: [Infinity, Infinity, Infinity], max: [-Infinity, -Infinity, -Infinity] };
-    for (const p of vertices)
+    for (let i = 0; i < vertices.length; i += 3)
         for (let k = 0; k < 3; ++k) {
-            b.min[k] = Math.min(b.min[k], p[k]);
-            b.max[k] = Math.max(b.max[k], p[k]);
+            b.min[k] = Math.min(b.min[k], vertices[i + k]);
+            b.max[k] = Math.max(b.max[k], vertices[i + k]);
         }
     return b;
 }
@@ -104,8 +111,21 @@ function check(api, ifcPath, takeoffPath) {
             boxes.push(box(m.vertices));
     }
     const tol = 0.001; // 1 mm
-    const inside = (p) => boxes.some((b) => [0, 1, 2].every(
-        (k) => p[k] >= b.min[k] - tol && p[k] <= b.max[k] + tol));
+    let last = 0; // the box that held the previous vertex: neighbours usually share it
+    const inBox = (b, v, i) => v[i] >= b.min[0] - tol && v[i] <= b.max[0] + tol &&
+        v[i + 1] >= b.min[1] - tol && v[i + 1] <= b.max[1] + tol &&
+        v[i + 2] >= b.min[2] - tol && v[i + 2] <= b.max[2] + tol;
+    const outsideAt = (v) => {
+        for (let i = 0; i < v.length; i += 3) {
+            if (boxes.length > 0 && inBox(boxes[last], v, i))
+                continue;
+            const k = boxes.findIndex((b) => inBox(b, v, i));
+            if (k < 0)
+                return i;
+            last = k;
+        }
+        return -1;
+    };
     let barsWithoutMesh = 0, barsOutside = 0, triangles = 0;
     for (const id of barIds) {
         const m = meshes.get(id);
@@ -114,10 +134,11 @@ function check(api, ifcPath, takeoffPath) {
             continue;
         }
         triangles += m.triangles;
-        if (!m.vertices.every(inside)) {
+        const at = outsideAt(m.vertices);
+        if (at >= 0) {
             if (barsOutside < 5) {
                 const bar = api.GetLine(modelID, id);
-                const p = m.vertices.find((q) => !inside(q)).map((c) => c.toFixed(3));
+                const p = Array.from(m.vertices.slice(at, at + 3)).map((c) => c.toFixed(3));
                 failures.push(`barra #${id} "${bar.Name ? bar.Name.value : ''}" fuori dal ` +
                               `calcestruzzo nel punto (${p.join(', ')}) m`);
             }
@@ -138,7 +159,7 @@ function check(api, ifcPath, takeoffPath) {
 
 async function main() {
     const api = new WebIFC.IfcAPI();
-    api.SetWasmPath(webIfcDir + '/', true);
+    api.SetWasmPath(path.resolve(webIfcDir) + '/', true);
     await api.Init();
     let failures = [];
     for (let i = 0; i + 1 < files.length; i += 2)

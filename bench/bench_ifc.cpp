@@ -1,0 +1,68 @@
+// Benchmarks of the IFC export: the realistic 10-storey wall alone, and 101 walls (the example
+// walls repeated) into one IFC file.
+#include "dxf/dxf_file.h"
+#include "ifc/ifc_export.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace murcad;
+
+namespace {
+
+// The example walls in name order (or those whose name holds `only`), repeated up to `count`.
+std::vector<std::string> batchOf(int count, const std::string &only = "") {
+    std::vector<std::string> examples;
+    for (const auto &e : fs::directory_iterator(MURCAD_EXAMPLES_DIR))
+        if (e.path().extension() == ".PAR" &&
+            (only.empty() || e.path().filename().string().find(only) != std::string::npos))
+            examples.push_back(e.path().string());
+    std::sort(examples.begin(), examples.end());
+    std::vector<std::string> batch;
+    for (int i = 0; i < count && !examples.empty(); ++i)
+        batch.push_back(examples[i % examples.size()]);
+    return batch;
+}
+
+// The whole export as murcad-cli does it: load each file, lay out its bars, build the model,
+// write it under a temporary name and rename it into place.
+void exportToFile(benchmark::State &state, const std::vector<std::string> &batch) {
+    if (batch.empty()) {
+        state.SkipWithError("no example walls");
+        return;
+    }
+    std::string out =
+        (fs::temp_directory_path() / ("murcad_bench_" + std::to_string(::getpid()) + ".ifc"))
+            .string();
+    IfcWriteResult last;
+    for (auto _ : state) {
+        Wall wall;
+        last = writeIfc(out, batch, wall);
+        if (!last.written) {
+            state.SkipWithError(last.error.c_str());
+            break;
+        }
+    }
+    fs::remove(out);
+    state.counters["walls"] = static_cast<double>(last.exported());
+    state.counters["bars"] = static_cast<double>(last.counts.bars);
+    state.counters["MB"] = static_cast<double>(last.bytes) / 1e6;
+}
+
+void BM_IfcRealisticWall(benchmark::State &state) {
+    exportToFile(state, batchOf(1, "realistic"));
+}
+BENCHMARK(BM_IfcRealisticWall)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1);
+
+void BM_Ifc101ExampleWalls(benchmark::State &state) {
+    exportToFile(state, batchOf(kMaxDxfWalls));
+}
+BENCHMARK(BM_Ifc101ExampleWalls)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+
+} // namespace
+
+BENCHMARK_MAIN();
