@@ -60,7 +60,7 @@ std::vector<BarGroup> wallBarGroups(const Wall &wall) {
     // Every tie has the same developed length, as the bill of materials counts it.
     const float tieCut = tieLength({0, 0}, {t - 2 * wall.Cover, 0});
     for (int i = 0; i < n; ++i) {
-        StoreyBars s = storeyBars(wall, i);
+        StoreyLayout s = storeyLayout(wall, i);
         addGroup(groups, i, "Verticali zone di bordo", BarRole::Main, s.edgeDiameter,
                  lFerriPianoC(wall, i), s.edgeBars, t, verticalBarLine);
         addGroup(groups, i, "Verticali d'anima", BarRole::Main, s.webDiameter,
