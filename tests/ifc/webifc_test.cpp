@@ -15,7 +15,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kTestsDir = fs::path(__FILE__).parent_path().string();
+// The check script beside this file (found from the examples: __FILE__ may be relative).
+const std::string kTestsDir =
+    (fs::path(MURCAD_EXAMPLES_DIR).parent_path() / "tests" / "ifc").string();
 
 std::vector<std::string> exampleWalls() {
     std::vector<std::string> paths;
