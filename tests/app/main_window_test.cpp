@@ -76,7 +76,7 @@ TEST(MainWindowCommands, MenuAndToolbarHoldTheCommandsInOrder) {
         if (a->isVisible())
             file << (a->isSeparator() ? QString("|") : a->text());
     EXPECT_EQ(file, QStringList({"&Apri", "&Salva", "Salva con &Nome", "|", "&Impostazioni", "|",
-                                 "&Esci"}));
+                                 "Esporta IFC...", "&Esci"}));
     EXPECT_EQ(w->toolbar()->windowTitle(), QString("Standard"));
     QStringList tools;
     for (QAction *a : w->toolbar()->actions())
@@ -102,6 +102,32 @@ TEST(MainWindowCommands, CommandsThatNeedAWallDoNothingWithout) {
         w->executeCommand(id);
     EXPECT_TRUE(w.prompts->saveTitles.empty());
     w->executeCommand(999); // unknown ids do nothing
+}
+
+TEST(MainWindowCommands, ExportIfcWritesTheWallOnScreenWithItsUnsavedChanges) {
+    WindowUnderTest w(QString::fromStdString(examplePath(kExample)));
+    ASSERT_TRUE(w->wallLoaded());
+    QAction *ifc = w->findChild<QAction *>("EsportaIfc");
+    ASSERT_NE(ifc, nullptr);
+    QTemporaryDir dir;
+    w->state().wall.Storeys[0].OffsetLeft = 37; // not saved: the export still shows it
+    w.prompts->saveAnswer = dir.filePath("parete.ifc");
+    ifc->trigger();
+    ASSERT_EQ(w.prompts->saveTitles.size(), 1u);
+    EXPECT_EQ(w.prompts->saveTitles[0], QString("Esporta IFC"));
+    EXPECT_TRUE(w.prompts->saveProposals[0].endsWith(".ifc"));
+    QFile f(dir.filePath("parete.ifc"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QByteArray text = f.readAll();
+    const Storey &s = w->state().wall.Storeys[0];
+    QByteArray width = QByteArray::number((s.Length + s.OffsetLeft + s.OffsetRight) / 100.0);
+    EXPECT_TRUE(text.contains("IFCQUANTITYLENGTH('Length',$,$," + width)) << width.constData();
+    ASSERT_EQ(w.prompts->warnings.size(), 1u);
+    EXPECT_TRUE(w.prompts->warnings[0].startsWith("File IFC scritto: "));
+    // Cancelling the dialog writes nothing and says nothing.
+    w.prompts->saveAnswer.clear();
+    ifc->trigger();
+    EXPECT_EQ(w.prompts->warnings.size(), 1u);
 }
 
 TEST(MainWindowCommands, SaveOnAnUnnamedWallAsksForANameLikeSaveAs) {
