@@ -22,10 +22,6 @@ inline constexpr int kMaxDxfWalls = 101;
 /// World gap (cm) between one wall's sheet and the next.
 inline constexpr float kDxfWallGap = 100.0f;
 
-/// Shown once at the end when band elements were left out.
-inline constexpr const char *kBandElementsMessage =
-    "Alcuni file selezionati erano riferiti a fasce, per le quali non è attualmente "
-    "disponibile il disegno esecutivo.";
 
 /// DxfScale: DXF units per world cm (DxfScaleLeft ÷ DxfScaleRight).
 float dxfScaleOf(const LayerSettings &layers);

@@ -15,6 +15,11 @@ enum class LoadOutcome {
     Failed,      ///< the file could not be read: the wall is exactly as it was; see error
 };
 
+/// Shown once at the end of a batch (DXF, sheets) when band elements were left out.
+inline constexpr const char *kBandElementsMessage =
+    "Alcuni file selezionati erano riferiti a fasce, per le quali non è attualmente "
+    "disponibile il disegno esecutivo.";
+
 struct LoadResult {
     LoadOutcome outcome = LoadOutcome::Failed;
     LoadError error;     ///< set when outcome is Failed

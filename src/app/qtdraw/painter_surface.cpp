@@ -67,6 +67,14 @@ PainterSurface::PainterSurface(QPainter &painter, const ViewWindow &view,
     }
 }
 
+void PainterSurface::setPrintStyle(const PrintStyle &style) {
+    flush();
+    print_ = style;
+    for (int i = 0; i < kLayerCount; ++i)
+        colours_[i] = style.colours[i];
+    penKey_ = -1;
+}
+
 PainterSurface::~PainterSurface() {
     flush();
 }
@@ -105,8 +113,17 @@ void PainterSurface::usePen(int layer, bool dotted) {
         return;
     QPen pen(colours_[index]);
     pen.setWidth(0);
-    if (dotted)
+    if (print_ && index < kLayerCount) {
+        // Printed lines have their weight; dashes are measured on the paper, not in widths.
+        const qreal w = std::max<qreal>(print_->widthsPx[index], 1);
+        pen.setWidthF(w);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        if (dotted)
+            pen.setDashPattern({print_->dashPx / w, print_->gapPx / w});
+    } else if (dotted) {
         pen.setStyle(Qt::DotLine);
+    }
     painter_.setPen(pen);
     penKey_ = key;
 }
@@ -146,7 +163,8 @@ void PainterSurface::clear() {
     pendingRings_.clear();
     painter_.save();
     painter_.resetTransform();
-    painter_.fillRect(QRectF(0, 0, view_.BoxWidthPx, view_.BoxHeightPx), backgroundColour(layers_));
+    painter_.fillRect(QRectF(0, 0, view_.BoxWidthPx, view_.BoxHeightPx),
+                      print_ ? print_->background : backgroundColour(layers_));
     painter_.restore();
     penKey_ = -1;
 }

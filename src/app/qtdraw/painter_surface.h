@@ -11,9 +11,21 @@
 #include <QPainter>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace murcad {
+
+/// Pens of a printed sheet: per layer a colour and a width in device pixels, a background, and
+/// dashes of a set length for dashed and dash-dot lines (dotted lines of a hairline would vanish
+/// on paper).
+struct PrintStyle {
+    std::array<QColor, kLayerCount> colours;
+    std::array<qreal, kLayerCount> widthsPx{};
+    qreal dashPx = 0;
+    qreal gapPx = 0;
+    QColor background = Qt::white;
+};
 
 /// A screen surface over any QPainter. World points are turned into pixels with the view
 /// window (its BoxWidthPx/BoxHeightPx must be the size of the painted area); each layer is
@@ -32,6 +44,8 @@ public:
 
     /// Paints the lines still waiting to be drawn.
     void flush();
+    /// Draws with the pens of a printed sheet instead of the screen colours and hairlines.
+    void setPrintStyle(const PrintStyle &style);
 
     bool isDxf() const override { return false; }
     void drawLine(float x1, float y1, float x2, float y2, int layer, int lineStyle) override;
@@ -68,6 +82,7 @@ private:
     const LayerSettings &layers_;
     QFont font_;
     std::array<QColor, kLayerCount + 1> colours_; ///< per layer, black last (out of range)
+    std::optional<PrintStyle> print_;             ///< set for a printed sheet
     int penKey_ = -1;                             ///< layer * 2 + dotted of the pen set
     std::vector<QLineF> pending_;                 ///< lines waiting, all with pendingKey_
     int pendingKey_ = -1;
