@@ -19,11 +19,12 @@ namespace murcad::cli {
 namespace {
 
 constexpr const char *kUsage =
-    "tavole -o FILE.pdf [--scale 1:50] [--paper auto|A4|A3|A2|A1|A0] "
-    "[--orientation auto|verticale|orizzontale] [--colour] [--progetto TESTO] "
-    "[--disegnatore TESTO] [--verificatore TESTO] [--revisione TESTO] PARETE.PAR...  "
-    "(una tavola in scala per parete, con cornice e cartiglio; esce con 1 se qualche parete "
-    "non e' stata stampata)";
+    "tavole -o FILE.pdf [--scale 1:50] [--paper auto|A4|A3|A2|A1|A0]\n"
+    "       [--orientation auto|verticale|orizzontale] [--colour] [--progetto TESTO]\n"
+    "       [--disegnatore TESTO] [--verificatore TESTO] [--revisione TESTO] PARETE.PAR...\n"
+    "scrive le tavole in scala in un PDF, una pagina per parete su carta ISO con cornice e\n"
+    "cartiglio (progetto, disegnatore e verificatore dalle preferenze dell'utente); esce con 1\n"
+    "se qualche parete non è stata stampata";
 
 int usageError(const std::string &message) {
     return cli::usageError("tavole", kUsage, message);
@@ -141,7 +142,7 @@ int runTavole(const std::vector<std::string> &args) {
         std::fprintf(stderr, "File PDF scritto: %s (%d tavole, %lld byte, scala %s)\n", out.c_str(),
                      r.pages, r.bytes, scaleText(options.request.scale).c_str());
     } else {
-        std::fprintf(stderr, "Nessuna tavola da stampare: il file %s non e' stato scritto.\n",
+        std::fprintf(stderr, "Nessuna tavola da stampare: il file %s non è stato scritto.\n",
                      out.c_str());
     }
     std::fprintf(stderr,
