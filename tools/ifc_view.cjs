@@ -1,6 +1,7 @@
 // Draws the meshes web-ifc builds from an IFC file into a PNG: an axonometric view with
 // hidden surfaces removed, concrete in translucent grey, bars coloured by their type.
 // Usage: node tools/ifc_view.cjs WEB_IFC_DIR FILE.ifc OUT.png [WIDTH HEIGHT] [--bars-only]
+//        [--below=LEVEL] (only what lies below LEVEL metres, to look at the lower storeys)
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -8,6 +9,8 @@ const zlib = require('zlib');
 
 const args = process.argv.slice(2).filter((a) => !a.startsWith('--'));
 const barsOnly = process.argv.includes('--bars-only');
+const belowArg = process.argv.find((a) => a.startsWith('--below='));
+const below = belowArg ? Number(belowArg.slice(8)) : Infinity;
 const [webIfcDir, ifcPath, pngPath] = args;
 const W = Number(args[3] || 1600), H = Number(args[4] || 1200);
 const WebIFC = require(path.resolve(webIfcDir, 'web-ifc-api-node.js'));
@@ -76,9 +79,12 @@ async function main() {
             const pt = (i) => { const x = v[i * 6], y = v[i * 6 + 1], z = v[i * 6 + 2];
                 return [m[0] * x + m[4] * y + m[8] * z + m[12], m[1] * x + m[5] * y + m[9] * z + m[13],
                         m[2] * x + m[6] * y + m[10] * z + m[14]]; };
-            for (let t = 0; t < idx.length; t += 3)
+            for (let t = 0; t < idx.length; t += 3) {
+                if (Math.max(pt(idx[t])[1], pt(idx[t + 1])[1], pt(idx[t + 2])[1]) > below)
+                    continue;
                 tris.push([pt(idx[t]), pt(idx[t + 1]), pt(idx[t + 2]), colour || [170, 170, 170],
                            colour ? 1 : 0.25]);
+            }
             geom.delete();
         }
     });
