@@ -337,34 +337,53 @@ void IfcModelBuilder::addWall(const Wall &wall, double originX, const std::strin
         const double length = m(grp.cutLength);            // m
         std::vector<StepId> bars;
         bars.reserve(grp.bars.size());
+        // Bars of one shape share it: each bar is placed at its first point, and the shape,
+        // the centreline from there, is written once. Shapes are told apart by their points as
+        // written (to the micrometre).
+        std::map<std::string, StepId> shapes;
+        std::string shapeKey;
         for (std::size_t b = 0; b < grp.bars.size(); ++b) {
             const auto &line = grp.bars[b];
             if (line.size() < 2)
                 continue;
-            std::vector<StepId> pts;
-            pts.reserve(line.size());
-            for (const BarPoint &p : line)
-                pts.push_back(point(m(p.x), m(p.y), m(p.z - h.level)));
-            StepId poly = out_.add("IFCPOLYLINE", StepArgs().refs(pts));
-            StepId solid = out_.add("IFCSWEPTDISKSOLID", StepArgs()
-                                                             .ref(poly)
-                                                             .real(d / 2.0)
-                                                             .unset().unset().unset());
-            StepId rep = out_.add("IFCSHAPEREPRESENTATION", StepArgs()
-                                                                .ref(body_)
-                                                                .str("Body")
-                                                                .str("AdvancedSweptSolid")
-                                                                .refs({solid}));
-            StepId shape = out_.add("IFCPRODUCTDEFINITIONSHAPE",
-                                    StepArgs().unset().unset().refs({rep}));
+            const BarPoint &o = line.front();
+            shapeKey.clear();
+            for (const BarPoint &p : line) {
+                formatStepReal(m(p.x - o.x), shapeKey);
+                shapeKey += ',';
+                formatStepReal(m(p.y - o.y), shapeKey);
+                shapeKey += ',';
+                formatStepReal(m(p.z - o.z), shapeKey);
+                shapeKey += ';';
+            }
+            StepId &shape = shapes[shapeKey];
+            if (shape == 0) {
+                std::vector<StepId> pts;
+                pts.reserve(line.size());
+                for (const BarPoint &p : line)
+                    pts.push_back(point(m(p.x - o.x), m(p.y - o.y), m(p.z - o.z)));
+                StepId poly = out_.add("IFCPOLYLINE", StepArgs().refs(pts));
+                StepId solid = out_.add("IFCSWEPTDISKSOLID", StepArgs()
+                                                                 .ref(poly)
+                                                                 .real(d / 2.0)
+                                                                 .unset().unset().unset());
+                StepId rep = out_.add("IFCSHAPEREPRESENTATION", StepArgs()
+                                                                    .ref(body_)
+                                                                    .str("Body")
+                                                                    .str("AdvancedSweptSolid")
+                                                                    .refs({solid}));
+                shape = out_.add("IFCPRODUCTDEFINITIONSHAPE",
+                                 StepArgs().unset().unset().refs({rep}));
+            }
+            StepId at = placement(h.placement, m(o.x), m(o.y), m(o.z - h.level));
             StepId bar = out_.add("IFCREINFORCINGBAR", StepArgs()
                                                            .str(ifcGlobalId(gkey + "/" +
                                                                             std::to_string(b)))
                                                            .unset()
                                                            .str(grp.name)
                                                            .unset()
-                                                           .str(grp.name)
-                                                           .ref(h.placement)
+                                                           .unset()
+                                                           .ref(at)
                                                            .ref(shape)
                                                            .unset()
                                                            .str(steelGrade_)
