@@ -63,6 +63,23 @@ void BM_Ifc101ExampleWalls(benchmark::State &state) {
 }
 BENCHMARK(BM_Ifc101ExampleWalls)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 
+// The same without the disk: loading, bar layout and the model's text in memory.
+void BM_IfcRealisticWallInMemory(benchmark::State &state) {
+    std::vector<std::string> batch = batchOf(1, "realistic");
+    IfcFileInfo info;
+    info.fileName = info.projectName = "bench";
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        Wall wall;
+        IfcWriteResult r;
+        std::string text = buildIfc(batch, wall, info, r);
+        bytes = text.size();
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.counters["MB"] = static_cast<double>(bytes) / 1e6;
+}
+BENCHMARK(BM_IfcRealisticWallInMemory)->Unit(benchmark::kMillisecond)->MinTime(1);
+
 } // namespace
 
 BENCHMARK_MAIN();
