@@ -87,6 +87,15 @@ void PaletteWidget::mouseReleaseEvent(QMouseEvent *e) {
     }
 }
 
+void PaletteWidget::mouseDoubleClickEvent(QMouseEvent *e) {
+    int c = cellAt(e->position().toPoint());
+    if (c >= 0) {
+        setSelectedCell(c);
+        emit chosen(c);
+        emit confirmed(c);
+    }
+}
+
 void PaletteWidget::leaveEvent(QEvent *) {
     hover_ = -1;
     update();
@@ -145,6 +154,8 @@ ColourPickerDialog::ColourPickerDialog(int startIndex, QWidget *parent)
                                    : QStringLiteral("Indice colore: %1").arg(pickerCellIndex(c)));
     });
     connect(palette_, &PaletteWidget::chosen, this, [this](int) { showSelection(); });
+    // A double click on a cell is the cell and "Ok" at once.
+    connect(palette_, &PaletteWidget::confirmed, this, [this](int) { ok_->click(); });
 
     palette_->setSelectedCell(pickerCellOfIndex(startIndex));
     showSelection();

@@ -24,11 +24,14 @@ public:
 signals:
     void hovered(int cell);
     void chosen(int cell);
+    /// A cell double-clicked: chosen and confirmed at once.
+    void confirmed(int cell);
 
 protected:
     void paintEvent(QPaintEvent *) override;
     void mouseMoveEvent(QMouseEvent *) override;
     void mouseReleaseEvent(QMouseEvent *) override;
+    void mouseDoubleClickEvent(QMouseEvent *) override;
     void leaveEvent(QEvent *) override;
 
 private:

@@ -2,6 +2,7 @@
 // the colour picker, settings, generation with a progress dialog, then the optional take-off.
 #include "dxf_dialog.h"
 
+#include "colour_ink.h"
 #include "colour_picker_dialog.h"
 #include "takeoff_dialog.h"
 
@@ -217,7 +218,7 @@ void DxfDialog::paintSwatch(int layer) {
     int index = fields_.WorkingColour[layer];
     RgbTriple t = aciTriple(index);
     QColor c(t.r, t.g, t.b);
-    QColor ink = c.lightness() > 128 ? Qt::black : Qt::white;
+    QColor ink = readableInk(c);
     swatches_[layer]->setText(QString::number(index));
     swatches_[layer]->setStyleSheet(
         QStringLiteral("background-color: %1; color: %2; border: 1px solid #555;")

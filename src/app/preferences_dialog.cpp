@@ -1,6 +1,8 @@
 // Preferences dialog: numbers, background option, five colour items, defaults, save and exit.
 #include "preferences_dialog.h"
 
+#include "colour_ink.h"
+
 #include "geometry/numbers.h"
 #include "model/preferences.h"
 #include "model/settings_file.h"
@@ -134,7 +136,7 @@ void PreferencesDialog::fillColours() {
         QColor c = toQColor(colourOfItem(state_.layers.Colours, id));
         QPushButton *b = colourButtons_[id - 1];
         QString text = QStringLiteral("%1, %2, %3").arg(c.red()).arg(c.green()).arg(c.blue());
-        QColor ink = c.lightness() > 128 ? Qt::black : Qt::white;
+        QColor ink = readableInk(c);
         b->setText(text);
         b->setStyleSheet(QStringLiteral("background-color: %1; color: %2; padding: 4px;")
                              .arg(c.name(), ink.name()));

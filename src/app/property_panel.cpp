@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QResizeEvent>
+#include <QScrollBar>
 
 namespace murcad::app {
 
@@ -16,6 +17,9 @@ PropertyPanel::PropertyPanel(QWidget *parent) : QTreeWidget(parent) {
     setColumnCount(2);
     setHeaderLabels({QStringLiteral("Proprietà"), QStringLiteral("Valore")});
     header()->setStretchLastSection(true);
+    // The value column takes what the names leave (0.3 of the width): it must be allowed
+    // narrower than Qt's default minimum, or the two overflow and the grid scrolls sideways.
+    header()->setMinimumSectionSize(24);
     header()->setSectionResizeMode(0, QHeaderView::Interactive);
     setRootIsDecorated(false);
     setAlternatingRowColors(true);
@@ -80,6 +84,12 @@ void PropertyPanel::itemEdited(QTreeWidgetItem *item, int column) {
     if (itemById(id) == item)
         item->setText(1, shown);
     filling_ = false;
+}
+
+void PropertyPanel::scrollTo(const QModelIndex &index, ScrollHint hint) {
+    // Only up and down: the two columns always fit the width.
+    QTreeWidget::scrollTo(index, hint);
+    horizontalScrollBar()->setValue(0);
 }
 
 void PropertyPanel::resizeEvent(QResizeEvent *e) {

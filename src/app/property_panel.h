@@ -26,6 +26,8 @@ public:
     /// Item id and new text in; the text the item should show out.
     std::function<QString(int id, const QString &text)> onEdited;
 
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+
 protected:
     void resizeEvent(QResizeEvent *) override;
 

@@ -59,6 +59,12 @@ std::string table(const TakeoffTable &t, const ReportOptions &o) {
     return s + "</table>\n";
 }
 
+// The name of a wall file without its folder (either separator).
+std::string fileNameOf(const std::string &path) {
+    std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 // Lines as HTML, each ended by a line break.
 std::string htmlLines(const std::vector<std::string> &lines) {
     std::string s;
@@ -74,7 +80,12 @@ std::string computoHtml(const TakeoffRun &run, const ReportOptions &o) {
                     "<body style=\"font-family: Arial, sans-serif; font-size: 10pt\">\n";
     for (const WallTakeoff &w : run.walls) {
         s += "<p style=\"font-size: 12pt\"><b><u>Parete n." + signedText(w.WallNumber) +
-             "</u></b></p>\n";
+             "</u></b>";
+        // In a batch the walls are told apart by their files.
+        if (run.batch && !w.WallFile.empty())
+            s += " &nbsp; <span style=\"font-size: 10pt\">" + esc(fileNameOf(w.WallFile)) +
+                 "</span>";
+        s += "</p>\n";
         for (const TakeoffTable &t : w.tables)
             s += table(t, o);
         if (w.diagonal)

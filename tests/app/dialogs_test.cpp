@@ -2,6 +2,7 @@
 #include "gui_test_support.h"
 
 #include "border_offset_dialog.h"
+#include "colour_ink.h"
 #include "colour_picker_dialog.h"
 #include "dxf_dialog.h"
 #include "preferences_dialog.h"
@@ -119,6 +120,23 @@ TEST(ColourPickerDialogTest, CancelReturnsTheStartingIndex) {
     EXPECT_EQ(d.selectedIndex(), 10);
     d.cancelButton()->click();
     EXPECT_EQ(d.pickerColour(), 130);
+}
+
+TEST(ColourPickerDialogTest, DoubleClickOnACellChoosesItAndCloses) {
+    ColourPickerDialog d(130);
+    d.show();
+    QTest::mouseDClick(d.palette(), Qt::LeftButton, {}, d.palette()->cellCentre(96));
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.pickerColour(), 10);
+}
+
+TEST(ColourButtons, TextIsBlackOnLightColoursAndWhiteOnDarkOnes) {
+    for (QColor light : {QColor(255, 255, 0), QColor(0, 255, 255), QColor(0, 255, 0),
+                         QColor(255, 255, 255)})
+        EXPECT_EQ(readableInk(light), QColor(Qt::black)) << light.name().toStdString();
+    for (QColor dark : {QColor(0, 0, 128), QColor(255, 0, 0), QColor(128, 0, 128),
+                        QColor(0, 128, 0), QColor(0, 0, 255)})
+        EXPECT_EQ(readableInk(dark), QColor(Qt::white)) << dark.name().toStdString();
 }
 
 TEST(BorderOffsetDialogTest, CommaValueSetsEveryLeftOffsetAndBadTextIsRefused) {

@@ -7,6 +7,7 @@
 
 #include "geometry/section_pick.h"
 
+#include <QScrollBar>
 #include <QTreeWidgetItem>
 
 #include <cmath>
@@ -116,4 +117,20 @@ TEST(PropertyGridEditing, NegativeOffsetIsRefusedAndTheOldValueShown) {
     mw.propertyPanel()->itemById(11)->setText(1, "15");
     EXPECT_FLOAT_EQ(mw.state().wall.Storeys[0].OffsetRight, 15.0f);
     EXPECT_EQ(mw.propertyPanel()->valueOf(11), QString("15.0"));
+}
+
+TEST(PropertyGridEditing, GridDoesNotScrollSidewaysWhenAValueIsEdited) {
+    WindowUnderTest w(QString::fromStdString(examplePath(kExample)));
+    PropertyPanel *grid = w->propertyPanel();
+    QTreeWidgetItem *item = grid->itemById(20);
+    grid->setCurrentItem(item, 1);
+    grid->editItem(item, 1);
+    QApplication::processEvents();
+    QWidget *editor = QApplication::focusWidget();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "280");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_FLOAT_EQ(w->state().wall.Storeys[1].Height, 280.0f);
+    EXPECT_EQ(grid->horizontalScrollBar()->value(), 0);
 }

@@ -92,3 +92,16 @@ TEST(ComputoHtml, SameTextsAndNumbersAsTheReport) {
     ASSERT_NE(first, std::string::npos);
     EXPECT_EQ(html.find("Legature:", first + 1), std::string::npos);
 }
+
+TEST(ComputoHtml, BatchNamesEachWallsFileBesideItsHeading) {
+    TakeoffRun run = runWithDiagonal();
+    run.walls[0].WallFile = "/lavori/edificio/P7 & bis.PAR";
+    run.batch = false; // the current wall: its file is in the window title
+    std::string single = computoHtml(run, {true, ','});
+    EXPECT_EQ(single.find("P7 &amp; bis.PAR"), std::string::npos);
+    run.batch = true;
+    std::string batch = computoHtml(run, {true, ','});
+    EXPECT_NE(batch.find("<b><u>Parete n. 7</u></b> &nbsp; <span style=\"font-size: 10pt\">"
+                         "P7 &amp; bis.PAR</span></p>"),
+              std::string::npos);
+}
