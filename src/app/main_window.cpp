@@ -291,7 +291,11 @@ void MainWindow::buildEditMenu() {
     QAction *undo = undo_->createUndoAction(this, QStringLiteral("Annulla"));
     QAction *redo = undo_->createRedoAction(this, QStringLiteral("Ripeti"));
     undo->setShortcut(QKeySequence::Undo);
-    redo->setShortcut(QKeySequence::Redo);
+    // The desktop's own redo key, and Ctrl+Y as engineers coming from Windows expect.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    redo->setShortcuts(redoKeys);
     undo->setIcon(commandIcon("undo"));
     redo->setIcon(commandIcon("redo"));
     undo->setStatusTip(QStringLiteral("Annulla l'ultima modifica della parete"));
