@@ -9,7 +9,9 @@ mode="${1:-run}"
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libgl1-mesa-dev
           libgtest-dev googletest libbenchmark-dev python3 python3-ezdxf xvfb xauth
           fonts-dejavu-core locales poppler-utils librecad libreoffice-writer-nogui
-          qt6-translations-l10n)
+          qt6-translations-l10n
+          dpkg-dev fakeroot file lintian desktop-file-utils shared-mime-info xdg-utils
+          libfile-mimeinfo-perl man-db bash-completion)
 # Node.js and npm run web-ifc, the independent IFC reader of the tests; a Node.js already
 # installed from elsewhere is kept.
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
