@@ -15,8 +15,9 @@ namespace murcad::cli {
 namespace {
 
 constexpr const char *kUsage =
-    "ifc -o FILE.ifc PARETE.PAR...  (scrive un file IFC4 con le pareti affiancate, le "
-    "fondazioni e tutte le barre; esce con 1 se qualche file non e' stato letto)";
+    "ifc -o FILE.ifc PARETE.PAR...\n"
+    "scrive un file IFC4 con le pareti affiancate, le fondazioni e tutte le barre; esce con 1\n"
+    "se qualche file non è stato letto";
 
 int usageError(const std::string &message) { return cli::usageError("ifc", kUsage, message); }
 

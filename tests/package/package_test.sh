@@ -91,7 +91,7 @@ for page in murcad murcad-cli; do
     [ ! -s "$tmp/man.err" ] || { cat "$tmp/man.err"; fail "avvisi di man per $page.1"; }
 done
 for cmd in $("$usr/bin/murcad-cli" --help | sed -n '/^Comandi:/,/^$/s/^  \([a-z][a-z0-9-]*\).*/\1/p'); do
-    grep -q "murcad-cli $cmd" "$tmp/murcad-cli.txt" || fail "il manuale non descrive il comando $cmd"
+    grep -Eq "murcad-cli +$cmd( |$)" "$tmp/murcad-cli.txt" || fail "il manuale non descrive il comando $cmd"
 done
 
 # bash completion: the commands come from the program's help, wall files from *.PAR.
