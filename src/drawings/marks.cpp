@@ -73,13 +73,3 @@ void vertCutMark(Surface &s, float x1, float y1, float x2, float y2, std::string
 }
 
 } // namespace murcad
-
-namespace murcad {
-std::string vertSectionName(int j) {
-    if (j < 0)
-        return "?";
-    if (j < 26)
-        return std::string(1, static_cast<char>('A' + j));
-    return vertSectionName(j / 26 - 1) + static_cast<char>('A' + j % 26);
-}
-} // namespace murcad

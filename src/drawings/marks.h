@@ -2,6 +2,7 @@
 #pragma once
 
 #include "draw/surface.h"
+#include "geometry/section_pick.h" // vertSectionName
 
 #include <string>
 #include <string_view>
@@ -21,9 +22,4 @@ void horizCutMark(Surface &s, float x1, float y1, float x2, float y2, std::strin
 /// Mark of a vertical cut from (x1, y1) at the bottom to (x2, y2) at the top.
 void vertCutMark(Surface &s, float x1, float y1, float x2, float y2, std::string_view name);
 
-} // namespace murcad
-
-namespace murcad {
-/// Name of vertical section j: "A", "B", … "Z", then "AA", "AB", … for the sections beyond.
-std::string vertSectionName(int j);
 } // namespace murcad

@@ -33,10 +33,18 @@ std::vector<SectionHit> sectionsUnderPointer(const Wall &w, float elevationX, fl
     return hits;
 }
 
+std::string vertSectionName(int j) {
+    if (j < 0)
+        return "?";
+    if (j < 26)
+        return std::string(1, static_cast<char>('A' + j));
+    return vertSectionName(j / 26 - 1) + static_cast<char>('A' + j % 26);
+}
+
 std::string sectionName(const SectionHit &hit) {
     if (hit.horizontal)
         return signedText(hit.index + 1);
-    return std::string(1, static_cast<char>('A' + hit.index));
+    return vertSectionName(hit.index);
 }
 
 std::string deleteSectionQuestion(const SectionHit &hit) {

@@ -33,7 +33,11 @@ struct PixelTransform {
 std::vector<SectionHit> sectionsUnderPointer(const Wall &w, float elevationX, float px, float py,
                                              const PixelTransform &toPixels);
 
-/// The name a section goes by: " 2" for the second horizontal cut, "A" for the first vertical.
+/// Name of vertical section j: "A", "B", … "Z", then "AA", "AB", … for the sections beyond.
+std::string vertSectionName(int j);
+
+/// The name a section goes by: " 2" for the second horizontal cut, "A" for the first vertical
+/// (the name its mark and its drawing carry).
 std::string sectionName(const SectionHit &hit);
 
 /// The delete question: "Vuoi cancellare la sezione " + name + "?".

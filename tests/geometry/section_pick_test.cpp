@@ -39,6 +39,8 @@ TEST(SectionPick, VerticalMarkAndOverlapReportHorizontalFirst) {
 TEST(SectionPick, QuestionsNameHorizontalByNumberAndVerticalByLetter) {
     EXPECT_EQ(deleteSectionQuestion({true, 1}), "Vuoi cancellare la sezione  2?");
     EXPECT_EQ(deleteSectionQuestion({false, 0}), "Vuoi cancellare la sezione A?");
+    // Beyond Z the question names the cut as its mark on the sheet does.
+    EXPECT_EQ(deleteSectionQuestion({false, 26}), "Vuoi cancellare la sezione AA?");
 }
 
 TEST(SectionPick, DeletingTwoOverlappingCutsRemovesEachOnceWithTheRightIndex) {
