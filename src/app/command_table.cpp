@@ -27,6 +27,10 @@ const std::vector<CommandInfo> &commandTable() {
         {CmdOffsetRight, "Offset del bordo a destra", "offdx",
          "Sposta il bordo destro di tutti i piani"},
         {CmdTakeoff, "Computo materiali", "compu", "Computo dei materiali della parete"},
+        {CmdPrint, "S&tampa...", "",
+         "Stampa la tavola in scala, con cornice e cartiglio, dopo l'anteprima"},
+        {CmdExportSheetPdf, "Esporta tavola &PDF...", "",
+         "Scrive la tavola in scala, con cornice e cartiglio, in un file PDF"},
         {CmdDxf, "&Genera file DXF", "", "Genera un file DXF di una o più pareti"},
         {CmdAbout, "&Informazioni su...", "", "Informazioni sul programma"},
     };
@@ -41,8 +45,8 @@ const CommandInfo *findCommand(int id) {
 }
 
 const std::vector<int> &fileMenuLayout() {
-    static const std::vector<int> layout = {CmdOpen,        CmdSave, CmdSaveAs, 0,
-                                            CmdPreferences, 0,       CmdExit};
+    static const std::vector<int> layout = {CmdOpen,           CmdSave, CmdSaveAs,      0, CmdPrint,
+                                            CmdExportSheetPdf, 0,       CmdPreferences, 0, CmdExit};
     return layout;
 }
 

@@ -24,6 +24,8 @@ enum CommandId : int {
     CmdOffsetLeft = 114,
     CmdOffsetRight = 115,
     CmdTakeoff = 116,
+    CmdPrint = 117,
+    CmdExportSheetPdf = 118,
     CmdDxf = 200,
     CmdAbout = 201,
     // The undo stack's own actions ("Modifica" menu and toolbar), outside the dispatcher.

@@ -11,6 +11,7 @@
 #include "property_panel.h"
 #include "recent_files_menu.h"
 #include "section_list_dock.h"
+#include "sheet_print_action.h"
 #include "splash_dialog.h"
 #include "takeoff_dialog.h"
 #include "undo_commands.h"
@@ -101,6 +102,10 @@ MainWindow::MainWindow(const StartupOptions &options, std::unique_ptr<Prompts> p
 
     placeWindow(options.usePlacementStore);
     readSettingsFile();
+    state_.UserProfilePath =
+        options.userProfileFile.empty() ? userProfilePath() : options.userProfileFile;
+    if (QString bad = loadUserPreferences(state_); !bad.isEmpty())
+        prompts_->warn(this, kWarningTitle, bad);
     buildCommands();
     buildSectionList();
     state_.wall.TieDiameter = 6;
@@ -221,6 +226,7 @@ void MainWindow::buildCommands() {
     // Not every desktop defines a "save as" key: Ctrl+Shift+S always.
     actions_[CmdSaveAs]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     actions_[CmdExit]->setShortcut(QKeySequence::Quit);
+    actions_[CmdPrint]->setShortcut(QKeySequence::Print);
     actions_[CmdZoomIn]->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::Key_Plus),
                                        QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)});
     actions_[CmdZoomOut]->setShortcuts({QKeySequence::ZoomOut, QKeySequence(Qt::Key_Minus),
@@ -382,6 +388,16 @@ void MainWindow::executeCommand(int id) {
             return;
         state_.ReportFlag = 0;
         showTakeoff();
+        break;
+    case CmdPrint:
+    case CmdExportSheetPdf:
+        state_.editMode = EditMode::None;
+        if (!wallLoaded())
+            return;
+        if (id == CmdPrint)
+            printSheetOfWall(this, *prompts_, state_);
+        else
+            exportSheetPdfOfWall(this, *prompts_, state_);
         break;
     case CmdDxf:
         state_.editMode = EditMode::None;

@@ -36,6 +36,7 @@ struct StartupOptions {
     std::string profileFolder;     ///< folder of the settings file
     bool usePlacementStore = true; ///< read the window placement from the per-user store
     QString recentFilesStore;      ///< INI file of the recent walls; empty: the per-user store
+    std::string userProfileFile;   ///< the user's preferences file; empty: userProfilePath()
 };
 
 /// The one main window. All commands go through executeCommand; the view, the mouse tools and

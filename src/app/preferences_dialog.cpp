@@ -121,6 +121,18 @@ PreferencesDialog::PreferencesDialog(AppState &state, Prompts &prompts,
     auto *left = new QVBoxLayout;
     left->addWidget(anchorage);
     left->addWidget(background);
+    // The title block of the printed sheets, kept with the user's own preferences.
+    auto *titleBlock = new QGroupBox(QStringLiteral("Cartiglio delle tavole"));
+    auto *titleForm = new QFormLayout(titleBlock);
+    const TitleBlockTexts &t = state.TitleBlock;
+    const char *captions[4] = {"Progetto", "Disegnato da", "Verificato da", "Revisione"};
+    const std::string *values[4] = {&t.Project, &t.DrawnBy, &t.CheckedBy, &t.Revision};
+    for (int i = 0; i < 4; ++i) {
+        titleBlock_[i] = new QLineEdit(QString::fromStdString(*values[i]));
+        titleBlock_[i]->setMinimumWidth(220);
+        titleForm->addRow(QString::fromUtf8(captions[i]), titleBlock_[i]);
+    }
+    left->addWidget(titleBlock);
     left->addStretch();
     auto *top = new QHBoxLayout;
     top->addLayout(left);
@@ -167,6 +179,15 @@ void PreferencesDialog::saveSettings() {
     values.LapFactor = state_.wall.LapFactor;
     values.ExtraOption = state_.wall.ExtraOption;
     std::string why;
+    state_.TitleBlock = titleBlockFromBoxes();
+    std::string profileWhy;
+    if (!state_.UserProfilePath.empty() &&
+        !updateUserProfile(
+            state_.UserProfilePath,
+            [this](UserProfile &p) { setTitleBlockTexts(p, state_.TitleBlock); }, &profileWhy))
+        prompts_.warn(this, kWarningTitle,
+                      QStringLiteral("Cartiglio non salvato.\n") +
+                          QString::fromStdString(profileWhy));
     if (!writeSettings(state_.ProfileFolder, values, &why))
         prompts_.warn(this, kWarningTitle,
                       QStringLiteral("Impostazioni non salvate.\n") + QString::fromStdString(why));
@@ -176,6 +197,7 @@ void PreferencesDialog::leave() {
     if (leaving_)
         return;
     leaving_ = true;
+    state_.TitleBlock = titleBlockFromBoxes();
     state_.wall.LapFactor = lapFactorFromText(lapFactor_->text().toStdString());
     int d = state_.wall.TieDiameter;
     if (acceptTieDiameter(tieDiameter_->text().toStdString(), d))
@@ -185,6 +207,11 @@ void PreferencesDialog::leave() {
     if (redraw_)
         redraw_();
     QDialog::accept();
+}
+
+TitleBlockTexts PreferencesDialog::titleBlockFromBoxes() const {
+    auto text = [this](int i) { return titleBlock_[i]->text().trimmed().toStdString(); };
+    return {text(0), text(1), text(2), text(3)};
 }
 
 void PreferencesDialog::reject() {

@@ -25,6 +25,8 @@ public:
 
     QLineEdit *lapFactorBox() const { return lapFactor_; }
     QLineEdit *tieDiameterBox() const { return tieDiameter_; }
+    /// The title block boxes: 0 project, 1 drawn by, 2 checked by, 3 revision.
+    QLineEdit *titleBlockBox(int i) const { return titleBlock_.at(i); }
     QRadioButton *blackOption() const { return black_; }
     QRadioButton *whiteOption() const { return white_; }
     QPushButton *defaultColoursButton() const { return defaults_; }
@@ -52,6 +54,8 @@ private:
     std::function<void()> redraw_;
     QLineEdit *lapFactor_ = nullptr;
     QLineEdit *tieDiameter_ = nullptr;
+    std::array<QLineEdit *, 4> titleBlock_{};
+    TitleBlockTexts titleBlockFromBoxes() const;
     QRadioButton *black_ = nullptr;
     QRadioButton *white_ = nullptr;
     std::array<QPushButton *, 5> colourButtons_{};

@@ -8,9 +8,12 @@
 #include "dxf_dialog.h"
 #include "preferences_dialog.h"
 #include "section_list_dock.h"
+#include "sheet_options_dialog.h"
+#include "sheet_print_action.h"
 #include "splash_dialog.h"
 #include "takeoff_dialog.h"
 
+#include "app/qtdraw/sheet_pdf.h"
 #include "dxf/dxf_export.h"
 #include "model/folders.h"
 
@@ -21,6 +24,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QTableWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -156,6 +162,29 @@ int takeScreenshots(const StartupOptions &options, const QString &folder) {
         window.state().ReportFlag = 0;
         TakeoffDialog d(window.state(), {}, window.prompts(), report, &window);
         ok &= save(&d, folder, "takeoff");
+    }
+    if (window.wallLoaded()) {
+        // "Stampa...": the choices, then the preview of the sheet on its paper.
+        SheetOptions options = initialSheetOptions(window.state());
+        SheetOptionsDialog choices(options, QStringLiteral("Anteprima..."), window.prompts(),
+                                   &window);
+        ok &= save(&choices, folder, "sheet_options");
+        choices.hide();
+        SheetPlan plan = planSheet(window.state().wall, options);
+        if (!plan.pages.empty()) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setFullPage(true);
+            printer.setPageLayout(qtPageLayout(plan.pages.front().layout));
+            QPrintPreviewDialog preview(&printer, &window);
+            QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                             [&](QPrinter *target) {
+                                 QPainter p(target);
+                                 paintSheetPage(p, target->resolution(), plan.pages.front(),
+                                                window.state().layers, options.inColour);
+                             });
+            preview.resize(1100, 850);
+            ok &= save(&preview, folder, "print_preview");
+        }
     }
     {
         SplashDialog d(&window, 60000);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "colours/layers.h"
+#include "model/user_profile.h"
 #include "model/wall.h"
 
 #include <string>
@@ -20,6 +21,8 @@ struct AppState {
     EditMode editMode = EditMode::None;
     int OffsetSide = 1; ///< 1 left border, 0 right border
     int ReportFlag = 0; ///< 0 take-off of the current wall, else of the DXF batch
+    std::string UserProfilePath; ///< the user's own preferences file (see userProfilePath)
+    TitleBlockTexts TitleBlock;  ///< project, drawn by, checked by, revision of the sheets
 };
 
 } // namespace murcad

@@ -85,6 +85,7 @@ struct WindowUnderTest {
         o.hostFolder = templatesFolder();
         o.usePlacementStore = false;
         o.recentFilesStore = profile.filePath("recent.ini");
+        o.userProfileFile = profile.filePath("preferenze.ini").toStdString();
         auto p = std::make_unique<ScriptedPrompts>();
         prompts = p.get();
         window = std::make_unique<MainWindow>(o, std::move(p));

@@ -75,7 +75,8 @@ TEST(MainWindowCommands, MenuAndToolbarHoldTheCommandsInOrder) {
     for (QAction *a : menus[0]->menu()->actions())
         if (a->isVisible())
             file << (a->isSeparator() ? QString("|") : a->text());
-    EXPECT_EQ(file, QStringList({"&Apri", "&Salva", "Salva con &Nome", "|", "&Impostazioni", "|",
+    EXPECT_EQ(file, QStringList({"&Apri", "&Salva", "Salva con &Nome", "|", "S&tampa...",
+                                 "Esporta tavola &PDF...", "|", "&Impostazioni", "|",
                                  "Esporta IFC...", "&Esci"}));
     EXPECT_EQ(w->toolbar()->windowTitle(), QString("Standard"));
     QStringList tools;
