@@ -10,7 +10,8 @@ namespace murcad::app {
 
 QString proposedIfcName(const Wall &wall) {
     QFileInfo info(QString::fromStdString(wall.WallFile));
-    if (wall.WallFile.empty() || info.completeBaseName().compare("Anonimo", Qt::CaseInsensitive) == 0)
+    if (wall.WallFile.empty() ||
+        info.completeBaseName().compare("Anonimo", Qt::CaseInsensitive) == 0)
         return QStringLiteral("Parete.ifc");
     return info.absolutePath() + "/" + info.completeBaseName() + ".ifc";
 }
