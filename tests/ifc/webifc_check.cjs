@@ -80,6 +80,40 @@ function check(api, ifcPath, takeoffPath) {
     if (barIds.length !== countedBars)
         failures.push(`${barIds.length} IfcReinforcingBar, il computo conta ${countedBars} barre`);
 
+    // Spatial structure: lengths in metres; every wall and footing in a storey; every bar in
+    // an assembly of its wall or footing.
+    const project = api.GetLine(modelID, ids(WebIFC.IFCPROJECT)[0], true);
+    const metre = project.UnitsInContext.Units.some(
+        (u) => u.UnitType && u.UnitType.value === 'LENGTHUNIT' && u.Name.value === 'METRE' &&
+               !u.Prefix);
+    if (!metre)
+        failures.push('unità di lunghezza diversa dal metro');
+    const parentOf = new Map();
+    for (const rid of ids(WebIFC.IFCRELCONTAINEDINSPATIALSTRUCTURE)) {
+        const rel = api.GetLine(modelID, rid);
+        for (const e of rel.RelatedElements)
+            parentOf.set(e.value, rel.RelatingStructure.value);
+    }
+    for (const rid of ids(WebIFC.IFCRELAGGREGATES)) {
+        const rel = api.GetLine(modelID, rid);
+        for (const e of rel.RelatedObjects)
+            parentOf.set(e.value, rel.RelatingObject.value);
+    }
+    const typeOf = (id) => (id ? api.GetLineType(modelID, id) : 0);
+    for (const id of concreteIds)
+        if (typeOf(parentOf.get(id)) !== WebIFC.IFCBUILDINGSTOREY)
+            failures.push(`elemento di calcestruzzo #${id} fuori da un piano dell'edificio`);
+    let orphans = 0;
+    for (const id of barIds) {
+        const assembly = parentOf.get(id);
+        const host = parentOf.get(assembly);
+        if (typeOf(assembly) !== WebIFC.IFCELEMENTASSEMBLY ||
+            (typeOf(host) !== WebIFC.IFCWALL && typeOf(host) !== WebIFC.IFCFOOTING))
+            ++orphans;
+    }
+    if (orphans > 0)
+        failures.push(`${orphans} barre non raggruppate sotto una parete o una fondazione`);
+
     // Steel weight from each bar's own attributes.
     let steelKg = 0;
     for (const id of barIds) {
