@@ -259,6 +259,14 @@ void stirrupsAndTies(const Wall &w, int i, StoreyLayout &b) {
     std::vector<float> levels = b.horizontalLevels;
     if (levels.empty())
         levels.push_back((b.bottom + b.top) / 2);
+    // Every tie holds a web bar: where the bar levels cannot take them all, the ties also
+    // stand between the levels.
+    const long long nw0 = static_cast<long long>(webX.size());
+    long long nlv = static_cast<long long>(levels.size());
+    while (nw0 > 0 && nw0 * nlv < webTies && nlv < kMaxLaidOutBars)
+        nlv *= 2;
+    if (nlv != static_cast<long long>(levels.size()))
+        levels = spreadEvenly(b.bottom, b.top, static_cast<int>(nlv));
     const long long nl = static_cast<long long>(levels.size());
     const float zw1 = verticalBarZ(w, BarFace::Near, b.webDiameter);
     const float zw2 = verticalBarZ(w, BarFace::Far, b.webDiameter);

@@ -1,6 +1,7 @@
 // A horizontal section of the wall with its bars, ties, labels and small bar schedule.
 #include "drawings/horizontal_section.h"
 
+#include "bars/bar_layout.h"
 #include "draw/dimensions.h"
 #include "draw/text.h"
 #include "drawings/bar_rows.h"
@@ -79,8 +80,6 @@ void drawHorizontalSection(Surface &s, const Wall &wall, int index) {
     const float L = st.Length, E = st.EdgeLength;
     const float tStack = stackThickness(wall);
     const float ysec = horizSectionBase(wall, index);
-    const float dA = static_cast<float>(st.DiamA) / 10;
-    const float dB = static_cast<float>(st.DiamB) / 10;
     const float ltot = st.OffsetLeft + L + st.OffsetRight;
     const bool noEdge = wall.NoEdgeZones != 0;
     const bool singleV = wall.SingleLayerVert != 0;
@@ -108,7 +107,7 @@ void drawHorizontalSection(Surface &s, const Wall &wall, int index) {
     y += c;
     const float W = T - 2 * c;
     if (singleH) {
-        s.drawLine(c, y + W / 2 - dB, ltot - c, y + W / 2 - dB, FERRI, ByLayer);
+        s.drawLine(c, y + W / 2, ltot - c, y + W / 2, FERRI, ByLayer);
     } else {
         s.drawLine(c, y, ltot - c, y, FERRI, ByLayer);
         s.drawLine(ltot - c, y, ltot - c, y + W, FERRI, ByLayer);
@@ -116,37 +115,71 @@ void drawHorizontalSection(Surface &s, const Wall &wall, int index) {
         s.drawLine(c, y, c, y + W, FERRI, ByLayer);
     }
 
-    // 6. Vertical bars crossing the cut.
-    float u = W - 2 * dB;
-    if (noEdge && singleV)
-        u = singleH ? W / 2 - dB / 2 : W / 2 - dB;
-    if (!(E > 0) || noEdge) {
-        int diam = st.DiamA < 1 ? st.DiamB : st.DiamA;
-        float xa = dA + c, xb = ltot - c - dA;
-        float yl = y + dB, yu = y + dB + u;
-        if (!singleV) {
-            drawBarDot(s, xa, yl, diam);
-            drawBarDot(s, xb, yl, diam);
-        }
-        drawBarDot(s, xa, yu, diam);
-        drawBarDot(s, xb, yu, diam);
+    // 6. The vertical bars of the storey's layout crossing the cut, with their labels, and
+    // the ties of the stirrup set and of the web bar level nearest the cut.
+    const StoreyLayout bars = storeyLayout(wall, sec.StoreyIndex);
+    const float y0 = ysec + 15; // the near face
+    auto sx = [&](float x) { return x - bars.xLeft; };
+    for (const VerticalBar &b : bars.edgeBars)
+        drawBarDot(s, sx(b.x), y0 + b.z, bars.edgeDiameter);
+    for (const VerticalBar &b : bars.webBars)
+        drawBarDot(s, sx(b.x), y0 + b.z, bars.webDiameter);
+    const float zNearEdge = verticalBarZ(wall, singleV && noEdge ? BarFace::Middle : BarFace::Near,
+                                         bars.edgeDiameter);
+    const float zFarEdge = verticalBarZ(wall, singleV && noEdge ? BarFace::Middle : BarFace::Far,
+                                        bars.edgeDiameter);
+    if (noEdge) {
+        // One bar at each end of each layer: the label gives their number.
         float dy = singleH ? -8 - T / 2 : -14;
-        drawBarLabel(s, xa, yl, xa, yu, 10, dy, 0, diam, labelLayers);
-        drawBarLabel(s, xb, yl, xb, yu, 10, dy, 0, diam, labelLayers);
+        for (const VerticalBar &b : bars.edgeBars)
+            if (b.face != BarFace::Far)
+                drawBarLabel(s, sx(b.x), y0 + zNearEdge, sx(b.x), y0 + zFarEdge, 10, dy, 0,
+                             bars.edgeDiameter, labelLayers);
     } else {
-        int n = sectionEdgeBarCount(wall, sec);
-        BarRowResult left = drawBarRow(s, {c + dA, y + dA}, {E - dA, y + dA}, n, st.DiamA,
-                                       st.StoreyExtra, u, false);
-        if (left.hasMiddle)
-            drawBarLabel(s, left.middle.x, left.middle.y, left.middle.x, left.middle.y + u, 10, -14,
-                         left.spacing, st.DiamA, labelLayers);
-        BarRowResult right = drawBarRow(s, {ltot - E + dA, y + dA}, {ltot - c - dA, y + dA}, n,
-                                        st.DiamA, st.StoreyExtra, u, true);
-        if (right.hasMiddle)
-            drawBarLabel(s, right.middle.x, right.middle.y, right.middle.x, right.middle.y + u, 10,
-                         -14, right.spacing, st.DiamA, labelLayers);
-        drawWebRow(s, wall, {c + E, y + dB}, {ltot - E - c, y + dB}, st.WebSpacing, st.DiamB, u,
-                   webTieArgument(st));
+        // Each edge zone is labelled at its middle bar with the row's spacing.
+        for (BarZone zone : {BarZone::LeftEdge, BarZone::RightEdge}) {
+            std::vector<float> xs;
+            for (const VerticalBar &b : bars.edgeBars)
+                if (b.zone == zone && b.face == BarFace::Near)
+                    xs.push_back(b.x);
+            if (xs.empty())
+                continue;
+            const std::size_t m = xs.size() >= 2 ? xs.size() / 2 - 1 : 0;
+            float spacing = xs.size() >= 2 ? std::abs(xs[1] - xs[0]) : 0;
+            spacing = static_cast<float>(roundHalfEven(spacing * 10.0f) / 10.0);
+            drawBarLabel(s, sx(xs[m]), y0 + zNearEdge, sx(xs[m]), y0 + zFarEdge, 10, -14, spacing,
+                         bars.edgeDiameter, labelLayers);
+        }
+    }
+    {
+        // The web bars are labelled at the middle of the web with their actual spacing.
+        std::vector<float> xs;
+        for (const VerticalBar &b : bars.webBars)
+            if (b.face != BarFace::Far)
+                xs.push_back(b.x);
+        if (!xs.empty()) {
+            const BarFace nf = singleV ? BarFace::Middle : BarFace::Near;
+            const BarFace ff = singleV ? BarFace::Middle : BarFace::Far;
+            float x = sx(xs[(xs.size() - 1) / 2]);
+            float dy = singleH ? -8 - T / 2 : -14;
+            drawBarLabel(s, x, y0 + verticalBarZ(wall, nf, bars.webDiameter), x,
+                         y0 + verticalBarZ(wall, ff, bars.webDiameter), 10, dy, bars.webSpacing,
+                         bars.webDiameter, labelLayers);
+        }
+    }
+    std::vector<float> webTieLevels;
+    for (const Tie &t : bars.ties)
+        if (t.zone == BarZone::Web &&
+            (webTieLevels.empty() || webTieLevels.back() != t.y))
+            webTieLevels.push_back(t.y);
+    const int stirrupLevel = nearestLevel(bars.stirrupLevels, sec.Y1);
+    const int webLevel = nearestLevel(webTieLevels, sec.Y1);
+    for (const Tie &t : bars.ties) {
+        bool shown = t.zone == BarZone::Web
+                         ? t.y == webTieLevels[static_cast<std::size_t>(webLevel)]
+                         : (stirrupLevel >= 0 && t.y == bars.stirrupLevels[stirrupLevel]);
+        if (shown)
+            drawTie(s, {sx(t.x), y0 + t.z1}, {sx(t.x), y0 + t.z2});
     }
 
     // 7. The bar schedule under the section.
@@ -158,11 +191,10 @@ void drawHorizontalSection(Surface &s, const Wall &wall, int index) {
     if (E > 0 && !noEdge) {
         const float yt = yb - d - 10;
         const float h = W > 10 ? 10 : W - 1.5f;
-        float tieSp;
-        if (sec.AboveBaseZone == 0)
-            tieSp = st.TieSpacingSet > 0 ? st.TieSpacingSet : tieSpacing(S, st.DiamA);
-        else
-            tieSp = S;
+        // The spacing of the stirrup sets as laid out (and counted) where the cut lies.
+        float tieSp = sec.AboveBaseZone == 0 && bars.critSpacing > 0 ? bars.critSpacing
+                                                                     : bars.stirrupSpacing;
+        tieSp = floorToHalf(tieSp);
         scheduleTie(s, c, E, yt, W, h, c, E, st.HorizDiam, tieSp);
         scheduleTie(s, ltot - c, ltot - E, yt, W, h, c, E, st.HorizDiam, tieSp);
         lowest = yt - W;

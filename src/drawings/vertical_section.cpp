@@ -1,6 +1,7 @@
 // A vertical section of the wall: thickness, foundation, bars, ties, bar shapes and levels.
 #include "drawings/vertical_section.h"
 
+#include "bars/bar_layout.h"
 #include "draw/dimensions.h"
 #include "draw/text.h"
 #include "drawings/bar_rows.h"
@@ -17,6 +18,10 @@ namespace murcad {
 
 namespace {
 
+// Bar shapes stand this far right of the section's right face, in columns this far apart.
+constexpr float kShapeX = 55;
+constexpr float kShapeColumn = 14;
+
 // A text turned 90° (reading upwards) centred on the level ymid, its middle line at x.
 void verticalText(Surface &s, float x, float ymid, const std::string &text, int layer) {
     if (s.isDxf()) {
@@ -30,27 +35,20 @@ void verticalText(Surface &s, float x, float ymid, const std::string &text, int 
     }
 }
 
-// A bar drawn beside the section as a straight stick from y1 to y2 with its description
-// "Ø16 L=325" (length rounded to 5 cm) reading upwards to its right.
-void barStick(Surface &s, float x, float y1, float y2, int diameter) {
+// A straight bar drawn beside the section from y1 to y2, its length figure on its left and
+// its description "1Ø16/20 L=380" on its right.
+void barStick(Surface &s, float x, float y1, float y2, int diameter, float spacing) {
     if (!(y2 - y1 > 0.1f))
         return;
-    s.drawLine(x, y1, x, y2, FERRI_EST, ByLayer);
-    std::string text = std::string(diameterSign(s)) + std::to_string(diameter) +
-                       " L=" + formatNumber(roundToFive(y2 - y1), 0);
-    verticalText(s, x + 5, (y1 + y2) / 2, text, TESTO_POSIZIONI);
+    drawBarShape(s, x, y1, x, y2, 0, diameter, spacing);
 }
 
-// An L-shaped starter bar beside the section: a bottom leg and a leg rising to yTop.
+// An L-shaped starter bar beside the section: the bottom leg to the right with its figure
+// under it, the leg rising to yTop with its figure and the description of the whole bar.
 void starterShape(Surface &s, float x, float yf, float leg, float yTop, int diameter,
-                  bool toRight) {
-    float x2 = toRight ? x + leg : x - leg;
-    s.drawLine(std::min(x, x2), yf, std::max(x, x2), yf, FERRI_EST, ByLayer);
-    s.drawLine(x, yf, x, yTop, FERRI_EST, ByLayer);
-    float total = static_cast<float>(roundHalfEven(leg)) + (yTop - yf);
-    std::string text = std::string(diameterSign(s)) + std::to_string(diameter) +
-                       " L=" + formatNumber(roundToFive(total), 0);
-    verticalText(s, x + 5, (yf + yTop) / 2, text, TESTO_POSIZIONI);
+                  float spacing) {
+    int bottom = drawBarDimension(s, x, yf, x + leg, yf, -1);
+    drawBarShape(s, x, yf, x, yTop, static_cast<float>(bottom), diameter, spacing);
 }
 
 // The bracket beside the bars of a tie or stirrup zone with its turned description.
@@ -71,21 +69,6 @@ void zoneBracket(Surface &s, float xBars, float xLine, float y1, float y2,
     verticalText(s, xLine - 4, (y1 + y2) / 2, text, TESTO_POSIZIONI);
 }
 
-// Tie lines across the thickness of an edge zone with a base zone shorter than the storey.
-void edgeZoneTieLines(Surface &s, float x1, float y, float x2, float yt, float sCrit, float F,
-                      float s2) {
-    s.drawLine(x1, y, x2, y, FERRI, ByLayer);
-    s.drawLine(x1, yt, x2, yt, FERRI, ByLayer);
-    if (F > 0) {
-        s.drawLine(x1, y + F, x2, y + F, FERRI, ByLayer);
-        for (float l : evenFromBottom(y, y + F, sCrit))
-            s.drawLine(x1, l, x2, l, FERRI, ByLayer);
-    }
-    for (float l : evenFromBottom(y, yt, s2))
-        if (l > y + F)
-            s.drawLine(x1, l, x2, l, FERRI, ByLayer);
-}
-
 struct Faces {
     float xr = 0;  // right face
     float xh1 = 0; // axis of the horizontal bars, left face
@@ -104,83 +87,86 @@ void horizBarLabel(Surface &s, const Wall &wall, const Storey &st, const Faces &
     drawBarLabel(s, x1, y, x2, y, f.xr - x1 + 8, 12, st.HorizSpacing, st.HorizDiam, layers);
 }
 
-void webStorey(Surface &s, const Wall &wall, int k, const StoreyFrame &fr, const Faces &f, float yt,
-               bool wallTop, float X) {
-    const Storey &st = wall.Storeys[k];
-    const bool centralRow = wall.NoEdgeZones != 0 && wall.SingleLayerHoriz != 0;
-    std::vector<float> levels = evenFromBottom(fr.Y, yt, st.HorizSpacing);
-    const int n = static_cast<int>(levels.size());
-    const int m = webTieArgument(st);
-    for (int i = 0; i < n; ++i) {
-        float y = levels[i];
-        if (centralRow) {
-            drawBarDot(s, (f.xh1 + f.xh2) / 2, y, st.HorizDiam);
-            continue;
-        }
-        drawBarDot(s, f.xh1, y, st.HorizDiam);
-        drawBarDot(s, f.xh2, y, st.HorizDiam);
-        if (m == 0 || wall.NoEdgeZones != 0 || !alternateTie(i + 1, n, false))
-            continue;
-        if (m >= 1)
-            drawTie(s, {f.xh1, y}, {f.xh2, y});
-        else
-            s.drawLine(f.xh1, y + 1, f.xh2, y + 1, FERRI, ByLayer);
-    }
-    // Vertical web bars along the faces, lapped into the storey above.
-    float top = wallTop ? fr.Ytop - wall.Cover : fr.Ytop + fr.lapB;
-    s.drawLine(f.xv1, fr.Y, f.xv1, top, FERRI, ByLayer);
-    if (!f.singleV)
-        s.drawLine(f.xv2, fr.Y, f.xv2, top, FERRI, ByLayer);
-    barStick(s, f.xr + 50, fr.Y, top, st.DiamB);
-    (void)X;
+// The bar of a family that the cut meets: the one nearest the cut along the wall.
+const VerticalBar *nearestBar(const std::vector<VerticalBar> &bars, float x) {
+    const VerticalBar *best = nullptr;
+    for (const VerticalBar &b : bars)
+        if (b.face != BarFace::Far && (!best || std::abs(b.x - x) < std::abs(best->x - x)))
+            best = &b;
+    return best;
 }
 
-void edgeStorey(Surface &s, const Wall &wall, int k, const StoreyFrame &fr, const Faces &f,
-                float yt, bool wallTop, float X) {
-    const Storey &st = wall.Storeys[k];
-    const float c = wall.Cover;
-    const float F = st.BaseZoneHeight;
-    const float hA = F + fr.lapA;
-    const float barTop = wallTop ? fr.Ytop - c : fr.Ytop;
-    // Bars of the edge zone at the two faces; set B stands 1 cm inside set A where both run.
-    auto bars = [&](float y1, float y2, float inset) {
-        s.drawLine(f.xv1 + inset, y1, f.xv1 + inset, y2, FERRI, ByLayer);
-        if (!f.singleV)
-            s.drawLine(f.xv2 - inset, y1, f.xv2 - inset, y2, FERRI, ByLayer);
-    };
-    if (!(F > 0)) {
-        float top = wallTop ? barTop : fr.Ytop + fr.lapB;
-        bars(fr.Y, top, 0);
-        barStick(s, f.xr + 50, fr.Y, top, st.DiamB);
-    } else if (hA < fr.H) {
-        bars(fr.Y, fr.Y + hA, 0);
-        bars(fr.Y + F, barTop, 1);
-        barStick(s, f.xr + 50, fr.Y, fr.Y + hA, st.DiamA);
-        barStick(s, f.xr + 50 + wall.Thickness, fr.Y + F, barTop, st.DiamB);
-    } else {
-        float top = wallTop ? barTop : fr.Ytop + fr.lapA;
-        bars(fr.Y, top, 0);
-        barStick(s, f.xr + 50, fr.Y, top, st.DiamA);
-    }
-    // Ties across the thickness.
-    float S = st.TieSpacingSet > 0 ? st.TieSpacingSet : floorToHalf(st.HorizSpacing);
-    float sCrit = tieSpacing(S, st.DiamA);
-    float x1 = f.xh1, x2 = f.singleH ? f.xh1 : f.xh2;
-    if (x2 - x1 < 0.5f)
-        x2 = f.xh2;
-    float tieTop = F > 0 && hA < fr.H ? fr.Y + F : yt;
-    if (!(hA < fr.H))
-        edgeTies(s, x1, fr.Y, x2, yt, sCrit);
-    else
-        edgeZoneTieLines(s, x1, fr.Y, x2, yt, sCrit, F, st.WebSpacing);
+// The two layers (or the central one) of vertical bars along the faces, from y1 to y2.
+void faceBars(Surface &s, const Faces &f, float y1, float y2) {
+    if (!(y2 - y1 > 0.1f))
+        return;
+    s.drawLine(f.xv1, y1, f.xv1, y2, FERRI, ByLayer);
+    if (!f.singleV)
+        s.drawLine(f.xv2, y1, f.xv2, y2, FERRI, ByLayer);
+}
+
+// A spacing as the labels write it: rounded down to half a centimetre.
+float roundedSpacing(float v) {
+    return floorToHalf(v);
+}
+
+// Spacing of the bars of the edge row a bar belongs to, to one decimal (0 for a lone bar).
+float rowSpacing(const std::vector<VerticalBar> &bars, const VerticalBar &bar) {
+    std::vector<float> row;
+    for (const VerticalBar &v : bars)
+        if (v.zone == bar.zone && v.face == bar.face)
+            row.push_back(v.x);
+    return row.size() >= 2 ? roundedSpacing(std::abs(row[1] - row[0])) : 0;
+}
+
+// A storey cut in its web: the horizontal bars of every level as dots with the ties of the
+// web bar the cut meets, the web bars along the faces with their lap.
+void webStorey(Surface &s, const Wall &wall, const StoreyLayout &b, const Faces &f, float xCut,
+               float shapeX) {
+    const bool centralRow = wall.SingleLayerHoriz != 0;
+    for (const HorizontalBar &h : b.horizontalBars)
+        drawBarDot(s, centralRow ? (f.xh1 + f.xh2) / 2 : (h.face == BarFace::Far ? f.xh2 : f.xh1),
+                   h.y, b.horizDiameter);
+    const VerticalBar *bar = nearestBar(b.webBars, xCut);
+    if (!bar)
+        return;
+    if (!centralRow)
+        for (const Tie &t : b.ties)
+            if (t.zone == BarZone::Web && std::abs(t.x - bar->x) < 0.01f)
+                drawTie(s, {f.xh1, t.y}, {f.xh2, t.y});
+    faceBars(s, f, bar->bottom, bar->top);
+    barStick(s, shapeX, bar->bottom, bar->top, b.webDiameter, roundedSpacing(b.webSpacing));
+}
+
+// A storey cut in an edge zone: the edge bars along the faces, the stirrup sets across the
+// thickness with their ties, and the brackets naming them.
+void edgeStorey(Surface &s, const Wall &wall, const StoreyLayout &b, const Faces &f, float xCut,
+                float shapeX, float X) {
+    const VerticalBar *bar = nearestBar(b.edgeBars, xCut);
+    if (!bar)
+        return;
+    faceBars(s, f, bar->bottom, bar->top);
+    barStick(s, shapeX, bar->bottom, bar->top, b.edgeDiameter, rowSpacing(b.edgeBars, *bar));
+    // One line across the thickness for each stirrup set (its ties lie at the same level).
+    for (float y : b.stirrupLevels)
+        s.drawLine(f.xh1, y, f.singleH ? f.xh1 : f.xh2, y, FERRI, ByLayer);
     // Brackets with the ties' and the stirrups' descriptions on the left of the section,
     // beyond the names of the horizontal cut marks that end 21 cm left of the face.
     std::string sign(diameterSign(s));
-    zoneBracket(s, X, X - 23, fr.Y, tieTop,
+    if (b.stirrupLevels.empty())
+        return;
+    zoneBracket(s, X, X - 23, b.bottom, b.top,
                 "Legature: min. 9 " + sign + std::to_string(wall.TieDiameter) + " per mq");
-    zoneBracket(s, X - 23, X - 35, fr.Y, yt,
-                "St. " + sign + std::to_string(st.HorizDiam) + "/" +
-                    plainNumber(F > 0 ? sCrit : floorToHalf(st.HorizSpacing)));
+    auto stirrupText = [&](float sp) {
+        return "St. " + sign + std::to_string(b.horizDiameter) + "/" +
+               plainNumber(roundedSpacing(sp));
+    };
+    const bool base = b.critSpacing > 0 && b.baseZoneTop > b.bottom + 0.1f;
+    if (base)
+        zoneBracket(s, X - 23, X - 35, b.bottom, b.baseZoneTop, stirrupText(b.critSpacing));
+    if (b.baseZoneTop < b.top - 0.1f)
+        zoneBracket(s, X - 23, X - 35, base ? b.baseZoneTop : b.bottom, b.top,
+                    stirrupText(b.stirrupSpacing));
 }
 
 } // namespace
@@ -243,12 +229,23 @@ void drawVerticalSection(Surface &s, const Wall &wall, int index, float X) {
             s.drawLine(xb, yf, xb, base, FERRI, ByLayer);
             if (!f.singleV)
                 s.drawLine(f.xr - c - dh, yf, f.xr - c - dh, base, FERRI, ByLayer);
-            int diam = cutInEdgeZone(wall, 0, index) ? s0.DiamA : s0.DiamB;
+            // The starters stand beside the first storey's bar (first column), in the second
+            // column and one thickness further right: their laps and legs never overlap.
+            const FoundationBars fb = foundationBars(wall);
+            const bool edge = cutInEdgeZone(wall, 0, index);
+            const int diam = edge ? fb.edgeDiameter : fb.webDiameter;
             float lap = lapLength(wall, diam);
             float leg = static_cast<float>(roundHalfEven(T - 2 * c));
-            starterShape(s, f.xr + 50, yf, leg, base + lap - 1, diam, true);
+            const float x0 = f.xr + kShapeX + kShapeColumn;
+            const StoreyLayout b0 = storeyLayout(wall, 0);
+            float spacing = roundedSpacing(b0.webSpacing);
+            if (edge) {
+                const VerticalBar *bar = nearestBar(b0.edgeBars, vs.X1);
+                spacing = bar ? rowSpacing(b0.edgeBars, *bar) : 0;
+            }
+            starterShape(s, x0, yf, leg, base + lap - 1, diam, spacing);
             if (!f.singleV)
-                starterShape(s, f.xr + 50 + T, yf, leg, base + lap + 1, diam, true);
+                starterShape(s, x0 + T, yf, leg, base + lap + 1, diam, spacing);
         }
     }
 
@@ -256,9 +253,6 @@ void drawVerticalSection(Surface &s, const Wall &wall, int index, float X) {
     for (int k = first; k < last; ++k) {
         const Storey &st = wall.Storeys[k];
         const StoreyFrame fr = storeyFrame(wall, k, 0);
-        const bool cutTop = k == last - 1;
-        const bool wallTop = k == n - 1;
-        const float yt = cutTop ? fr.Ytop - c : fr.Ytop;
         const float dh = 0.1f * static_cast<float>(st.HorizDiam);
         f.xh1 = X + c;
         f.xh2 = f.xr - c;
@@ -266,13 +260,17 @@ void drawVerticalSection(Surface &s, const Wall &wall, int index, float X) {
         f.xv2 = f.singleV ? f.xv1 : f.xr - c - dh;
         s.drawLine(X, fr.Y, X, fr.Ytop, BORDO, ByLayer);
         s.drawLine(f.xr, fr.Y, f.xr, fr.Ytop, BORDO, ByLayer);
+        // Bar shapes beside the section, alternating between two columns so that the lap of
+        // one storey's bar stands beside the next storey's bar.
+        const StoreyLayout bars = storeyLayout(wall, k);
+        const float shapeX = f.xr + kShapeX + ((k - first) % 2) * kShapeColumn;
         if (!cutInEdgeZone(wall, k, index))
-            webStorey(s, wall, k, fr, f, yt, wallTop, X);
+            webStorey(s, wall, bars, f, vs.X1, shapeX);
         else
-            edgeStorey(s, wall, k, fr, f, yt, wallTop, X);
+            edgeStorey(s, wall, bars, f, vs.X1, shapeX, X);
         // At a bar level a third of the way up: clear of the default cuts at the storey's
         // middle.
-        std::vector<float> levels = evenFromBottom(fr.Y, yt, st.HorizSpacing);
+        const std::vector<float> &levels = bars.horizontalLevels;
         float labelY = levels.empty() ? fr.Y + fr.H * 0.3f
                                       : levels[static_cast<std::size_t>(levels.size() * 0.3)];
         horizBarLabel(s, wall, st, f, labelY);

@@ -4,6 +4,7 @@
 #include "geometry/cp1252.h"
 #include "dxf/dxf_entities.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,11 +26,24 @@ const std::string &DxfSurface::layerName(int layer) const {
     return names_[layer];
 }
 
+namespace {
+// A line whose two ends print the same six-decimal coordinates has no length in the file:
+// CAD audits flag every such entity, so it is never written.
+bool degenerate(float x1, float y1, float x2, float y2) {
+    auto same = [](float a, float b) {
+        return std::llround(static_cast<double>(a) * 1e6) == std::llround(static_cast<double>(b) * 1e6);
+    };
+    return same(x1, x2) && same(y1, y2);
+}
+} // namespace
+
 void DxfSurface::drawLine(float x1, float y1, float x2, float y2, int layer, int lineStyle) {
-    writeDxfLine(writer_, dxfX(x1), dxfY(y1), dxfX(x2), dxfY(y2), layerName(layer), lineStyle);
+    dxfLine(dxfX(x1), dxfY(y1), dxfX(x2), dxfY(y2), layer, lineStyle);
 }
 
 void DxfSurface::dxfLine(float x1, float y1, float x2, float y2, int layer, int lineStyle) {
+    if (degenerate(x1, y1, x2, y2))
+        return;
     writeDxfLine(writer_, x1, y1, x2, y2, layerName(layer), lineStyle);
 }
 

@@ -34,6 +34,27 @@ SheetExtents computeSheetExtents(const Wall &wall) {
     s.SheetRight =
         (2 * wall.Thickness + 130) * wall.vertSectionCount() + (2 * s.SectionWidthMax + 300);
     s.SheetBottom = wall.BaseLevel - wall.FoundationThickness - 100;
+
+    // Everything drawn must fit: the column of horizontal sections (stacked every six
+    // thicknesses, each titled above itself), the elevation with its shifted and widened
+    // storeys, dimensions and level marks, and the vertical sections with their bar shapes.
+    const float T = wall.Thickness;
+    const int hn = std::min(wall.horizSectionCount(), kMaxHorizSections);
+    if (hn > 0) {
+        const float stack = T > 27 ? T : 28;
+        s.SheetTop = std::max(s.SheetTop, wall.BaseLevel + 6 * stack * (hn - 1) + 50 + T + 15);
+    }
+    const float axis = s.SectionWidthMax * (s.SectionWidthMax > 2000 ? 2.0f : 1.5f) + 120;
+    float right = axis + s.SectionWidthMax / 2 + 160;
+    for (const Storey &st : wall.Storeys) {
+        s.SheetLeft = std::min(s.SheetLeft, axis - st.Length / 2 - st.OffsetLeft + st.Shift - 60);
+        right = std::max(right, axis + st.Length / 2 + st.Shift + st.OffsetRight + 90);
+    }
+    const int vn = std::min(wall.vertSectionCount(), kMaxVertSections);
+    if (vn > 0)
+        right = std::max(right, axis + s.SectionWidthMax / 2 + 160 + vn * (2 * T + 130) +
+                                    std::max(0.0f, T - 50));
+    s.SheetRight = std::max(s.SheetRight, right);
     s.SheetRight += 100;
     s.SheetTop += 100;
     return s;

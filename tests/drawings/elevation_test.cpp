@@ -126,7 +126,7 @@ TEST(Elevation, NoFoundationDrawsTheBaselineAndItsDimensionBelowIt) {
     EXPECT_TRUE(baseline);
 }
 
-TEST(Elevation, BaseZoneShorterThanStoreyUsesBothSets) {
+TEST(Elevation, BaseZoneShorterThanStoreyDrawsTheCountedSetWithDenserStirrupsBelow) {
     Wall w = plainWall(2);
     Storey &st = w.Storeys[0];
     st.BaseZoneHeight = 100;
@@ -134,16 +134,17 @@ TEST(Elevation, BaseZoneShorterThanStoreyUsesBothSets) {
     st.CountB = 4;
     RecordingSurface s;
     drawElevation(s, w, 0);
-    EXPECT_EQ(verticalBars(s, 0, 164), 12);  // set A from Y to Y + 164 on both sides
-    EXPECT_EQ(verticalBars(s, 100, 300), 8); // set B from Y + 100 to the top
-    // Ties at CritTieSpacing 10 between 0 and 100 on both sides: the bottom line, 11 spaced
-    // lines from 0 to 100 and the top line.
-    int ties = 0;
+    // The bill counts set A over the whole storey with its lap: 6 bars in each zone.
+    EXPECT_EQ(verticalBars(s, 0, 364), 12);
+    EXPECT_EQ(verticalBars(s, 100, 300), 0);
+    // Stirrups of the left zone: 10 sets at 10 cm in the base zone, 10 at 20 above it.
+    int below = 0, above = 0;
+    // (the closing lines of the foundation bars lie at and below the base level)
     for (const RecordedEntity &e : s.linesOnLayer(FERRI))
-        if (e.worldY1 == e.worldY2 && e.worldX1 == -147 && e.worldX2 == -90 &&
-            e.worldY1 <= 100.001f)
-            ++ties;
-    EXPECT_GE(ties, 11 + 2);
+        if (e.worldY1 == e.worldY2 && e.worldX1 == -147 && e.worldX2 == -90 && e.worldY1 > 0 && e.worldY1 < 300)
+            ++(e.worldY1 < 100 ? below : above);
+    EXPECT_EQ(below, 10);
+    EXPECT_EQ(above, 10);
 }
 
 TEST(Elevation, BaseZoneWithLapReachingTheTopUsesSetAWithLaps) {
@@ -155,9 +156,8 @@ TEST(Elevation, BaseZoneWithLapReachingTheTopUsesSetAWithLaps) {
     st.BaseZoneHeight = 100;
     RecordingSurface s;
     drawElevation(s, w, 0);
-    EXPECT_EQ(verticalBars(s, 0, 150), 12);        // set A over the storey
-    EXPECT_EQ(verticalBars(s, 150, 150 + 64), 12); // with its laps
-    EXPECT_EQ(verticalBars(s, 100, 150), 0);       // no set B
+    EXPECT_EQ(verticalBars(s, 0, 150 + 64), 12); // set A over the storey with its laps
+    EXPECT_EQ(verticalBars(s, 100, 150), 0);     // no set B
 }
 
 TEST(Elevation, DiagonalBarsAndTheirText) {

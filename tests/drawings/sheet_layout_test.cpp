@@ -1,4 +1,5 @@
 // The sheet layout: elevation axis, section stacking, vertical section placement, titles.
+#include "bars/bar_counts.h"
 #include "draw/recording_surface.h"
 #include "drawings/horizontal_section.h"
 #include "drawings/sheet.h"
@@ -113,7 +114,7 @@ TEST(HorizontalSection, EdgeBarCountFollowsTheBaseZoneAndItsLap) {
     EXPECT_EQ(sectionEdgeBarCount(w, h), 7);
 }
 
-TEST(HorizontalSection, NoEdgeZonesShowsFourEndBarsWithCountLabels) {
+TEST(HorizontalSection, NoEdgeZonesShowsFourEndBarsAndEveryWebBarWithLabels) {
     Wall w = plainWall(1);
     w.NoEdgeZones = 1;
     w.HorizSections = {horizCut(w, 0, 150)};
@@ -122,9 +123,11 @@ TEST(HorizontalSection, NoEdgeZonesShowsFourEndBarsWithCountLabels) {
     auto circles = s.ofKind(RecordedEntity::Circle);
     EXPECT_EQ(std::count_if(circles.begin(), circles.end(),
                             [](const RecordedEntity &e) { return e.layer == FERRI_EST; }),
-              4);
+              4 + webCount(w, 0));
     auto texts = s.texts();
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "2%%c16"), 2);
+    // 174 cm of web at 20: 8 bars in each layer, 21.75 apart.
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "%%c12/21.5"), 1);
     // No edge zones: no schedule ties, only the two U bars with their descriptions.
     EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
                             [](const std::string &t) { return t.rfind("1%%c10/20 L=", 0) == 0; }),

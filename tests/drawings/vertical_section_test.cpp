@@ -53,7 +53,7 @@ TEST(VerticalSection, WebCutShowsDotsTiesAndTheFoundationStarter) {
     EXPECT_GT(s.ofKind(RecordedEntity::Circle).size(), 20u);
     EXPECT_EQ(s.findText("Legature: min. 9 %%c8 per mq"), nullptr);
     // The starter bar beside the section: bottom leg T - 2c plus the rise to the lap.
-    EXPECT_TRUE(hasTextStarting(s, "%%c12 L="));
+    EXPECT_TRUE(hasTextStarting(s, "1%%c12/21.5 L="));
     // Level marks at the base and at each storey top with their dashed level lines.
     EXPECT_NE(s.findText("+0.0"), nullptr);
     EXPECT_NE(s.findText("+300.0"), nullptr);

@@ -4,6 +4,7 @@
 
 #include "model/wall.h"
 
+#include <algorithm>
 #include <random>
 
 namespace murcad::test {
@@ -38,6 +39,8 @@ inline Wall generatedWall(unsigned seed) {
         s.Length = static_cast<float>(pick(15, 80) * 10);
         s.Shift = chance(25) ? static_cast<float>(pick(-4, 4) * 10) : 0;
         s.EdgeLength = w.NoEdgeZones != 0 ? 0 : (chance(10) ? 0 : static_cast<float>(pick(3, 9) * 10));
+        // The edge zones always leave some web between them.
+        s.Length = std::max(s.Length, 2 * s.EdgeLength + 40);
         s.DiamA = diameter();
         s.CountA = pick(1, 8);
         s.CountB = pick(1, 6);
