@@ -203,9 +203,13 @@ void stirrupsAndTies(const Wall &w, int i, StoreyLayout &b) {
 
     const float c = w.Cover;
     const float z1 = c, z2 = w.Thickness - c;
+    // A stirrup closes round the zone's bars, even in a zone shorter than the bars need.
+    const float reach = 2 * static_cast<float>(b.edgeDiameter) / 10;
+    const float leftEnd = std::max(b.xLeftEdge, b.xLeft + c + reach);
+    const float rightEnd = std::min(b.xRightEdge, b.xRight - c - reach);
     for (float y : b.stirrupLevels) {
-        b.stirrups.push_back({y, BarZone::LeftEdge, b.xLeft + c, b.xLeftEdge, z1, z2});
-        b.stirrups.push_back({y, BarZone::RightEdge, b.xRightEdge, b.xRight - c, z1, z2});
+        b.stirrups.push_back({y, BarZone::LeftEdge, b.xLeft + c, leftEnd, z1, z2});
+        b.stirrups.push_back({y, BarZone::RightEdge, rightEnd, b.xRight - c, z1, z2});
     }
 
     // CountA ties at every stirrup set, shared between the two zones, each on an edge bar.

@@ -17,6 +17,10 @@ namespace murcad {
 
 namespace {
 
+// The wall's length is dimensioned this far under the foundation: its figure stays clear of
+// the bottom arrows and names of the vertical cut marks, which reach 17 cm down.
+constexpr float kLengthDimension = 35;
+
 bool hasEdgeZones(const Wall &wall, const Storey &st) {
     return st.EdgeLength > 0 && wall.NoEdgeZones == 0;
 }
@@ -83,14 +87,14 @@ void foundation(Surface &s, const Wall &wall, const StoreyFrame &f0, float X) {
     const float base = wall.BaseLevel;
     if (!(wall.FoundationThickness > 0)) {
         s.drawLine(f0.xL, base, f0.xR, base, BORDO, ByLayer);
-        drawDimension(s, f0.xL, base - 25, f0.xR, base - 25);
+        drawDimension(s, f0.xL, base - kLengthDimension, f0.xR, base - kLengthDimension);
         return;
     }
     const float yb = base - wall.FoundationThickness;
     s.drawLine(f0.xL, yb, f0.xR, yb, BORDO, ByLayer);
     s.drawLine(f0.xL, base, f0.xL, yb, BORDO, ByLayer);
     s.drawLine(f0.xR, base, f0.xR, yb, BORDO, ByLayer);
-    drawDimension(s, f0.xL, yb - 25, f0.xR, yb - 25);
+    drawDimension(s, f0.xL, yb - kLengthDimension, f0.xR, yb - kLengthDimension);
     // The starter bars rise from the bottom bars to the base level, where the bars of the
     // first storey (at the same places) carry on with the lap.
     const float yf = yb + wall.Cover;

@@ -128,13 +128,15 @@ void drawHorizontalSection(Surface &s, const Wall &wall, int index) {
                                          bars.edgeDiameter);
     const float zFarEdge = verticalBarZ(wall, singleV && noEdge ? BarFace::Middle : BarFace::Far,
                                         bars.edgeDiameter);
+    // Every label stands on a tail 10 cm under the section's near face, so that its text stays
+    // clear of the concrete outline on screen as in the DXF.
+    auto labelDy = [&](float yBar) { return y0 - 10 - yBar; };
     if (noEdge) {
         // One bar at each end of each layer: the label gives their number.
-        float dy = singleH ? -8 - T / 2 : -14;
         for (const VerticalBar &b : bars.edgeBars)
             if (b.face != BarFace::Far)
-                drawBarLabel(s, sx(b.x), y0 + zNearEdge, sx(b.x), y0 + zFarEdge, 10, dy, 0,
-                             bars.edgeDiameter, labelLayers);
+                drawBarLabel(s, sx(b.x), y0 + zNearEdge, sx(b.x), y0 + zFarEdge, 10,
+                             labelDy(y0 + zNearEdge), 0, bars.edgeDiameter, labelLayers);
     } else {
         // Each edge zone is labelled at its middle bar with the row's spacing.
         for (BarZone zone : {BarZone::LeftEdge, BarZone::RightEdge}) {
@@ -147,7 +149,8 @@ void drawHorizontalSection(Surface &s, const Wall &wall, int index) {
             const std::size_t m = xs.size() >= 2 ? xs.size() / 2 - 1 : 0;
             float spacing = xs.size() >= 2 ? std::abs(xs[1] - xs[0]) : 0;
             spacing = static_cast<float>(roundHalfEven(spacing * 10.0f) / 10.0);
-            drawBarLabel(s, sx(xs[m]), y0 + zNearEdge, sx(xs[m]), y0 + zFarEdge, 10, -14, spacing,
+            drawBarLabel(s, sx(xs[m]), y0 + zNearEdge, sx(xs[m]), y0 + zFarEdge, 10,
+                         labelDy(y0 + zNearEdge), spacing,
                          bars.edgeDiameter, labelLayers);
         }
     }
@@ -161,9 +164,9 @@ void drawHorizontalSection(Surface &s, const Wall &wall, int index) {
             const BarFace nf = singleV ? BarFace::Middle : BarFace::Near;
             const BarFace ff = singleV ? BarFace::Middle : BarFace::Far;
             float x = sx(xs[(xs.size() - 1) / 2]);
-            float dy = singleH ? -8 - T / 2 : -14;
-            drawBarLabel(s, x, y0 + verticalBarZ(wall, nf, bars.webDiameter), x,
-                         y0 + verticalBarZ(wall, ff, bars.webDiameter), 10, dy, bars.webSpacing,
+            const float yNear = y0 + verticalBarZ(wall, nf, bars.webDiameter);
+            drawBarLabel(s, x, yNear, x, y0 + verticalBarZ(wall, ff, bars.webDiameter), 10,
+                         labelDy(yNear), bars.webSpacing,
                          bars.webDiameter, labelLayers);
         }
     }

@@ -28,7 +28,8 @@ void levelMark(Surface &s, float x, float y, float value, int side) {
                   small, 0);
     } else {
         float vs = s.viewScale();
-        s.screenText(pixelRound(s.screenX(left)), pixelRound(s.screenY(y + 11) - 9 * vs),
+        // The figure stands clear above its leader: its top 13 cm above it.
+        s.screenText(pixelRound(s.screenX(left)), pixelRound(s.screenY(y + 11) - 13 * vs),
                      pixelRound(vs * 10), pixelRound(vs * 4), 0, text, TESTO_POSIZIONI);
     }
 }
@@ -68,7 +69,9 @@ void vertCutMark(Surface &s, float x1, float y1, float x2, float y2, std::string
     s.drawLine(x2 + 10, y2 + 7, x2 + 5, y2 + 12, SEZIONI, ByLayer);
     s.drawLine(x2 + 10, y2 + 7, x2 + 5, y2 + 2, SEZIONI, ByLayer);
     // On screen the names stand beside the arrows, clear of the dimension under the wall.
-    cutName(s, name, x1 - 10, y1 - 5, x1 + 13, y1 - 2);
+    // The bottom name stands left of the stub, clear of the figure of the length dimension
+    // under the wall (the default cut runs through its middle).
+    cutName(s, name, x1 - 20, y1 - 8, x1 + 13, y1 - 2);
     cutName(s, name, x2 - 10, y2 + 6, x2 + 13, y2 + 17);
 }
 

@@ -21,6 +21,8 @@ namespace {
 // Bar shapes stand this far right of the section's right face, in columns this far apart.
 constexpr float kShapeX = 55;
 constexpr float kShapeColumn = 14;
+// The level lines end short of the bar shapes, whose descriptions they would cross.
+constexpr float kLevelLineEnd = kShapeX - 9;
 
 // A text turned 90° (reading upwards) centred on the level ymid, its middle line at x.
 void verticalText(Surface &s, float x, float ymid, const std::string &text, int layer) {
@@ -276,11 +278,11 @@ void drawVerticalSection(Surface &s, const Wall &wall, int index, float X) {
         horizBarLabel(s, wall, st, f, labelY);
         float level = k == 0 ? fr.Y : storeyLevel(wall, k - 1);
         levelMark(s, f.xr + 15, level, level, 0);
-        s.drawLine(X - 25, level, f.xr + T + 65, level, QUOTE, Dashed);
+        s.drawLine(X - 25, level, f.xr + kLevelLineEnd, level, QUOTE, Dashed);
     }
     float topLevel = storeyLevel(wall, last - 1);
     levelMark(s, f.xr + 15, topLevel, topLevel, 0);
-    s.drawLine(X - 25, topLevel, f.xr + T + 65, topLevel, QUOTE, Dashed);
+    s.drawLine(X - 25, topLevel, f.xr + kLevelLineEnd, topLevel, QUOTE, Dashed);
 
     // 4. Marks of the horizontal sections that cross this cut.
     const int hn = std::min(wall.horizSectionCount(), kMaxHorizSections);

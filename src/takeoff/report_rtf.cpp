@@ -69,8 +69,10 @@ std::string totalsRtf(const TakeoffRun &run, const ReportOptions &o) {
 }
 
 std::string computoRtf(const TakeoffRun &run, const ReportOptions &o) {
+    // The count column is centred 3 cm in, clear of the longest storey label ("Piano  10"
+    // and beyond), and the other columns keep their widths to the right of it.
     std::string s =
-        rtfHeader() + rtfTabCenter(2) + rtfTabCenter(4) + rtfTabRight(7.5f) + rtfTabRight(10);
+        rtfHeader() + rtfTabCenter(3) + rtfTabCenter(5) + rtfTabRight(8.5f) + rtfTabRight(11);
     for (const WallTakeoff &w : run.walls)
         s += compuRtf(w, o);
     if (run.batch)

@@ -58,7 +58,7 @@ TEST_F(CliComputo, OneWallWritesRtfCsvAndJson) {
         << file("err.txt");
     std::string rtf = file("ComputoParete.rtf");
     EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
-    EXPECT_NE(rtf.find("\\tqc\\tx1136\\tqc\\tx2272\\tqr\\tx4260\\tqr\\tx5680"), std::string::npos);
+    EXPECT_NE(rtf.find("\\tqc\\tx1704\\tqc\\tx2840\\tqr\\tx4828\\tqr\\tx6248"), std::string::npos);
     EXPECT_NE(rtf.find("Armature verticali:\\par "), std::string::npos);
     EXPECT_EQ(rtf.find("Quantit"), std::string::npos);
     EXPECT_EQ(file("righe.csv").rfind("wall,table,label,count,diameter,length,weight,stirrup\n", 0),

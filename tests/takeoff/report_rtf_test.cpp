@@ -57,7 +57,7 @@ TEST(RtfBuilders, ExactTexts) {
 
 TEST(ComputoRtf, HeaderAndTheFourTabStops) {
     std::string rtf = computoRtf(singleRun(twoStoreyWall()), {});
-    EXPECT_EQ(rtf.rfind(rtfHeader() + "\\tqc\\tx1136\\tqc\\tx2272\\tqr\\tx4260\\tqr\\tx5680", 0),
+    EXPECT_EQ(rtf.rfind(rtfHeader() + "\\tqc\\tx1704\\tqc\\tx2840\\tqr\\tx4828\\tqr\\tx6248", 0),
               0u);
     EXPECT_EQ(rtf.substr(rtf.size() - 6), "\\par }");
 }
@@ -116,7 +116,7 @@ TEST(ComputoRtf, ItalianLocalePrintsCommas) {
                        "\\par Incidenza acciaio = 83,15 kg/mc"),
               std::string::npos);
     // The tab stops and font sizes are not numbers of the locale.
-    EXPECT_NE(rtf.find("\\tqr\\tx4260"), std::string::npos);
+    EXPECT_NE(rtf.find("\\tqr\\tx4828"), std::string::npos);
 }
 
 TEST(ComputoRtf, SteelByDiameterWhenAsked) {
