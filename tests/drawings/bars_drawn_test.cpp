@@ -142,8 +142,9 @@ TEST(BarsDrawn, HorizontalSectionsShowEveryCountedVerticalBarAndTheEdgeTies) {
                 ASSERT_NE(held, dots.end());
                 edgeTies += held->second ? 1 : 0;
             }
-            if (w.NoEdgeZones == 0)
+            if (w.NoEdgeZones == 0) {
                 EXPECT_EQ(edgeTies * stirrupSets(w, k), edgeTieCount(w, k));
+            }
         }
     }
 }
@@ -256,10 +257,11 @@ TEST(ZeroLengthLines, NoRoutineDrawsALineOfNoLength) {
             RecordingSurface s;
             redraw(s, w);
             for (const RecordedEntity &e : s.entities)
-                if (e.kind == RecordedEntity::Line)
+                if (e.kind == RecordedEntity::Line) {
                     ASSERT_FALSE(e.x1 == e.x2 && e.y1 == e.y2)
                         << "seed " << seed << " variant " << variant << " layer " << e.layer
                         << " at " << e.x1 << ", " << e.y1;
+                }
         }
     }
 }
