@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QSvgRenderer>
 
 #include <cmath>
 #include <utility>
@@ -260,19 +261,16 @@ QCursor modeCursor(const QString &key) {
 }
 
 QIcon applicationIcon() {
+    // Drawn from the SVG installed for the desktop, so the window, the menu and the file
+    // manager show the same icon.
+    QSvgRenderer svg(QStringLiteral(":/murcad.svg"));
     QIcon icon;
-    for (int size : {32, 64}) {
+    for (int size : {16, 32, 64, 128}) {
         QPixmap pm(size, size);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 24.0, size / 24.0);
-        p.setBrush(QColor(30, 30, 40));
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(QRectF(0.5, 0.5, 23, 23), 4, 4);
-        wallElevation(p, QRectF(7, 3, 10, 18));
-        pen(p, kGreen, 1.6);
-        p.drawLine(QPointF(3, 9), QPointF(21, 9));
+        svg.render(&p);
         p.end();
         icon.addPixmap(pm);
     }

@@ -2,6 +2,7 @@
 #include "splash_dialog.h"
 
 #include "app_icons.h"
+#include "murcad_version.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -50,7 +51,7 @@ void SplashDialog::paintEvent(QPaintEvent *) {
                               "cemento armato."));
     p.setPen(QColor(150, 160, 180));
     p.drawText(QRect(140, 160, 300, 20), Qt::AlignLeft,
-               QStringLiteral("Versione %1").arg(QStringLiteral("0.1")));
+               QStringLiteral("Versione %1").arg(QStringLiteral(MURCAD_VERSION)));
     p.drawText(QRect(20, 205, 420, 20), Qt::AlignCenter, QStringLiteral("Clic per chiudere"));
 }
 
