@@ -86,6 +86,10 @@ QWidget *SectionListDock::makeGroup(bool horizontal) {
     auto *value = new QLineEdit;
     value->setPlaceholderText(horizontal ? QStringLiteral("Quota (cm)")
                                          : QStringLiteral("Ascissa (cm)"));
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(value->placeholderText()) + 16);
+    value->setToolTip(horizontal ? QStringLiteral("Quota della nuova sezione orizzontale (cm)")
+                                 : QStringLiteral("Ascissa della nuova sezione verticale, "
+                                                  "dall'asse del prospetto (cm)"));
     auto *add = new QPushButton(QStringLiteral("Aggiungi"));
     auto *del = new QPushButton(QStringLiteral("Elimina"));
     add->setToolTip(horizontal ? QStringLiteral("Inserisce una sezione orizzontale alla quota")
