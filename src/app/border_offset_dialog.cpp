@@ -45,11 +45,9 @@ BorderOffsetDialog::BorderOffsetDialog(Wall &wall, BorderSide side, Prompts &pro
 }
 
 void BorderOffsetDialog::confirm() {
-    if (!applyBorderOffset(wall_, side_, shift_->text().toStdString())) {
-        prompts_.warn(this, kWarningTitle,
-                      QStringLiteral("Traslazione non valida: \"%1\".\n"
-                                     "Inserire una lunghezza in cm, zero o positiva.")
-                          .arg(shift_->text()));
+    std::string refusal;
+    if (!applyBorderOffset(wall_, side_, shift_->text().toStdString(), &refusal)) {
+        prompts_.warn(this, kWarningTitle, QString::fromStdString(refusal));
         shift_->setFocus();
         shift_->selectAll();
         return;

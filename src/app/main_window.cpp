@@ -27,6 +27,7 @@
 #include "model/section_moves.h"
 #include "model/settings_file.h"
 #include "model/wall_file.h"
+#include "model/wall_save.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -71,6 +72,8 @@ MainWindow::MainWindow(const StartupOptions &options, std::unique_ptr<Prompts> p
     state_.ProfileFolder = options.profileFolder;
     recentStore_ = options.recentFilesStore;
     undo_ = new QUndoStack(this);
+    // Unsaved changes are the edits since the stack was last clean (opened or saved).
+    connect(undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { setModified(!clean); });
 
     area_ = new DrawingArea(state_.wall, view_, state_.layers, tool_);
     grid_ = new PropertyPanel;
@@ -172,15 +175,19 @@ void MainWindow::readSettingsFile() {
     SettingsFileValues values;
     values.LapFactor = state_.wall.LapFactor;
     values.ExtraOption = state_.wall.ExtraOption;
-    LoadError error;
-    SettingsSource source = readSettings(state_.ProfileFolder, values, &error);
+    std::vector<std::string> problems;
+    readSettings(state_.ProfileFolder, values, &problems);
     state_.layers = values.Layers;
     state_.wall.LapFactor = values.LapFactor;
     state_.wall.ExtraOption = values.ExtraOption;
-    if (source == SettingsSource::DefaultsUnreadable)
-        prompts_->warn(this, kWarningTitle,
-                       "Impostazioni predefinite: il file delle impostazioni non si legge.\n" +
-                           qs(describeLoadError(error)));
+    // The other values are kept; the file stays as it is until the settings are saved.
+    if (!problems.empty()) {
+        QString text = QStringLiteral("Alcune impostazioni non si leggono e valgono quelle "
+                                      "predefinite:");
+        for (const std::string &p : problems)
+            text += "\n" + qs(p);
+        prompts_->warn(this, kWarningTitle, text);
+    }
 }
 
 void MainWindow::startWithCommandLine(const QString &commandLine) {
@@ -258,7 +265,7 @@ void MainWindow::buildCommands() {
             return;
         }
         state_.wall.LoadStatus = 0;
-        if (openWallFile(path))
+        if (mayLeaveWall(path) && openWallFile(path))
             showOpenedWall();
         state_.editMode = EditMode::None;
         showHint();
@@ -284,8 +291,14 @@ void MainWindow::buildCommands() {
 }
 
 void MainWindow::updateTitle() {
-    setWindowTitle(qs(mainWindowTitle(isUnnamedWall(state_.wall.WallFile) ? std::string()
-                                                                          : state_.wall.WallFile)));
+    setWindowTitle(qs(mainWindowTitle(
+        isUnnamedWall(state_.wall.WallFile) ? std::string() : state_.wall.WallFile,
+        state_.document.Modified)));
+}
+
+void MainWindow::setModified(bool modified) {
+    state_.document.Modified = modified;
+    updateTitle();
 }
 
 void MainWindow::fillGrid() {
@@ -473,10 +486,12 @@ void MainWindow::showHint() {
         hint = QStringLiteral("Clic sul prospetto all'ascissa della nuova sezione verticale");
     else if (state_.editMode == EditMode::DeleteSection)
         hint = QStringLiteral("Clic sul segno della sezione da cancellare");
-    if (hint.isEmpty())
+    // Only a hint is taken away; a message such as "Salvato: …" stays for its time.
+    if (hint.isEmpty() && hintShown_)
         statusBar()->clearMessage();
-    else
+    else if (!hint.isEmpty())
         statusBar()->showMessage(hint + QStringLiteral("  (Esc annulla)"));
+    hintShown_ = !hint.isEmpty();
 }
 
 void MainWindow::showPointer(float x, float y) {
@@ -540,8 +555,13 @@ bool MainWindow::openWallFile(const QString &path) {
     state_.wall.LoadStatus = 0;
     // The edits of the wall before belong to it: a new wall starts with nothing to undo.
     undo_->clear();
+    state_.document.CompanionSeen = fileStamp(companionPath(state_.wall.WallFile));
+    state_.document.CompanionSetAside = r.companionSetAside;
+    setModified(false);
     fillGrid();
     recent_->add(path);
+    if (!r.companionProblem.empty())
+        prompts_->warn(this, kWarningTitle, qs(r.companionProblem));
     return true;
 }
 
@@ -556,7 +576,7 @@ void MainWindow::openCommand() {
         state_.wall.LoadStatus = -1;
         return;
     }
-    if (openWallFile(path))
+    if (mayLeaveWall(path) && openWallFile(path))
         showOpenedWall();
 }
 
@@ -568,57 +588,126 @@ void MainWindow::showOpenedWall() {
     redrawSheet();
 }
 
-bool MainWindow::writeCompanion(const std::string &path) {
-    std::string why;
-    if (writeCompanionFile(path, state_.wall, &why))
-        return true;
-    QString text = QString::fromUtf8(kPermissionText);
-    if (!why.empty())
-        text += "\n\n" + qs(why);
-    prompts_->warn(this, kWarningTitle, text);
-    return false;
-}
-
-void MainWindow::saveCommand() {
+bool MainWindow::saveCommand() {
     if (isUnnamedWall(state_.wall.WallFile))
-        saveAsCommand();
-    else if (writeCompanion(state_.wall.WallFile))
-        undo_->setClean();
+        return saveAsCommand();
+    return saveToWallFile();
 }
 
-void MainWindow::saveAsCommand() {
+// Saves the companion of the current wall file, asking first when someone else wrote it since
+// it was loaded, and keeping a copy of one the load could not use.
+bool MainWindow::saveToWallFile() {
+    const std::string path = state_.wall.WallFile;
+    const std::string companion = companionPath(path);
+    FileStamp now = fileStamp(companion);
+    if (now.exists && !(now == state_.document.CompanionSeen) &&
+        !prompts_->askYesNo(this, QStringLiteral("Salva"),
+                            QStringLiteral("Il file %1 è stato modificato da un altro programma "
+                                           "dopo l'apertura di questa parete.\n"
+                                           "Sostituirlo con i dati mostrati?")
+                                .arg(qs(fileTitle(companion))),
+                            true))
+        return false;
+    std::string kept, why;
+    bool keepOld = !state_.document.CompanionSetAside.empty() &&
+                   state_.document.CompanionSetAside == companion;
+    if (!saveCompanion(path, state_.wall, keepOld, &kept, &why)) {
+        prompts_->warn(this, kWarningTitle, QString::fromUtf8(kPermissionText) + "\n\n" + qs(why));
+        return false;
+    }
+    savedAs(path, kept);
+    return true;
+}
+
+bool MainWindow::saveAsCommand() {
     std::string proposed =
         isUnnamedWall(state_.wall.WallFile) ? std::string("PAR001.PAR") : state_.wall.WallFile;
     if (isUnnamedWall(state_.wall.WallFile) && !DxfDataFolder.empty())
         proposed = DxfDataFolder + "/" + proposed;
+    // The question about replacing names the companion, so the dialog does not ask its own.
     QString name = prompts_->saveFileName(this, QStringLiteral("Salva"), qs(proposed), kFileFilter,
-                                          QStringLiteral("PAR"));
+                                          QStringLiteral("PAR"), false);
     if (name.isEmpty())
-        return;
-    // The name is taken only when the companion was written: a failed save changes nothing.
-    if (writeCompanion(name.toStdString())) {
-        state_.wall.WallFile = name.toStdString();
-        undo_->setClean();
-        recent_->add(name);
-        updateTitle();
+        return false;
+    SaveAsPlan plan = planSaveAs(state_.wall, name.toStdString());
+    if (plan.target == SaveAsTarget::SameWall)
+        return saveToWallFile();
+    if (!plan.question.empty() &&
+        !prompts_->askYesNo(this, QStringLiteral("Salva con Nome"), qs(plan.question), true))
+        return false;
+    // The name is taken only when the files were written: a failed save changes nothing.
+    std::string why;
+    if (!saveWallAs(state_.wall, name.toStdString(), plan, &why)) {
+        prompts_->warn(this, kWarningTitle, QString::fromUtf8(kPermissionText) + "\n\n" + qs(why));
+        return false;
     }
+    state_.document.CompanionSetAside.clear();
+    savedAs(name.toStdString(), {});
+    return true;
+}
+
+// After a successful save: the wall is named by the file saved and holds no unsaved changes.
+void MainWindow::savedAs(const std::string &wallFile, const std::string &kept) {
+    const std::string companion = companionPath(wallFile);
+    state_.wall.WallFile = wallFile;
+    state_.document.CompanionSeen = fileStamp(companion);
+    if (state_.document.CompanionSetAside == companion)
+        state_.document.CompanionSetAside.clear();
+    undo_->setClean();
+    recent_->add(qs(wallFile));
+    setModified(false);
+    QString text = QStringLiteral("Salvato: %1").arg(qs(companion));
+    if (!kept.empty())
+        text += QStringLiteral(" (il file precedente è conservato in %1)").arg(qs(kept));
+    statusBar()->showMessage(text, 10000);
+    emit wallSaved();
+}
+
+// Asks "Salva / Non salvare / Annulla" when the wall has unsaved changes. True when the caller
+// may go on (saved, or changes given up); false keeps everything as it is.
+bool MainWindow::maybeSaveChanges(const QString &title, const QString &text) {
+    if (!wallLoaded() || !state_.document.Modified)
+        return true;
+    switch (prompts_->askSaveChanges(this, title, text)) {
+    case SaveChoice::Save:
+        return saveCommand();
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool MainWindow::mayLeaveWall(const QString &next) {
+    return maybeSaveChanges(QStringLiteral("Apri"),
+                            QStringLiteral("Le modifiche a %1 non sono state salvate.\n"
+                                           "Vuoi salvarle prima di aprire %2?")
+                                .arg(qs(fileTitle(state_.wall.WallFile)),
+                                     qs(fileTitle(next.toStdString()))));
 }
 
 void MainWindow::closeEvent(QCloseEvent *e) {
-    // Only a loaded wall has anything to save; asking with an empty model could write an
-    // empty companion over a good one.
-    if (wallLoaded() && prompts_->askYesNo(this, QStringLiteral("Uscita dal programma"),
-                                           QStringLiteral("Vuoi salvare prima di uscire?")))
-        saveCommand();
+    // Only unsaved changes are worth a question; Annulla keeps the program open.
+    if (!maybeSaveChanges(QStringLiteral("Uscita dal programma"),
+                          QStringLiteral("Vuoi salvare prima di uscire?"))) {
+        e->ignore();
+        return;
+    }
     e->accept();
 }
 
 // ---- dialogs --------------------------------------------------------------------------------
 
 void MainWindow::showPreferences() {
+    const float lap = state_.wall.LapFactor;
+    const int tie = state_.wall.TieDiameter;
     PreferencesDialog dialog(
         state_, *prompts_, [this] { redrawSheet(); }, this);
     dialog.exec();
+    // The lap factor and tie diameter are saved with the wall.
+    if (wallLoaded() && (lap != state_.wall.LapFactor || tie != state_.wall.TieDiameter))
+        setModified(true);
 }
 
 void MainWindow::showBorderOffset(int side) {
@@ -671,6 +760,8 @@ QString MainWindow::gridEdited(int id, const QString &text) {
         computeExtentsAndFit();
     sections_->fill(state_.wall);
     redrawSheet();
+    if (!r.accepted && !r.refusal.empty())
+        prompts_->warn(this, kWarningTitle, qs(r.refusal));
     return qs(r.shownText);
 }
 

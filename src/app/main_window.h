@@ -57,6 +57,11 @@ public:
     /// True when a wall is loaded (it has storeys).
     bool wallLoaded() const;
 
+    /// Unsaved changes: an edit of the wall sets it, a save or an open clears it. The window
+    /// title shows "*" while it is set; leaving or opening another wall asks only then.
+    bool isModified() const { return state_.document.Modified; }
+    void setModified(bool modified);
+
     AppState &state() { return state_; }
     ViewWindow &view() { return view_; }
     const SheetExtents &sheetExtents() const { return sheet_; }
@@ -84,6 +89,10 @@ public:
     DxfSession dxfSession;
     std::string ReportFileName;
 
+signals:
+    /// The wall was saved (its companion written): what is shown is what the files hold.
+    void wallSaved();
+
 protected:
     bool event(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
@@ -99,9 +108,12 @@ private:
     QString gridEdited(int id, const QString &text);
 
     void openCommand();
-    void saveCommand();
-    void saveAsCommand();
-    bool writeCompanion(const std::string &path);
+    bool saveCommand();
+    bool saveAsCommand();
+    bool saveToWallFile();
+    bool maybeSaveChanges(const QString &title, const QString &text);
+    bool mayLeaveWall(const QString &next);
+    void savedAs(const std::string &wallFile, const std::string &kept);
     void showPreferences();
     void showBorderOffset(int side);
     void showTakeoff();
@@ -136,6 +148,7 @@ private:
     SheetExtents sheet_;
     ViewToolData tool_;
     bool fitted_ = true; ///< the view shows the fitted sheet (refit when the box changes size)
+    bool hintShown_ = false; ///< the status bar shows a mouse-mode hint
     std::unique_ptr<Prompts> prompts_;
     DrawingArea *area_ = nullptr;
     PropertyPanel *grid_ = nullptr;

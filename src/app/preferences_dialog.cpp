@@ -172,8 +172,14 @@ void PreferencesDialog::backgroundChosen(int index) {
 }
 
 void PreferencesDialog::saveSettings() {
-    // The tie diameter box is read only on leaving.
-    state_.wall.LapFactor = lapFactorFromText(lapFactor_->text().toStdString());
+    // The tie diameter box is read only on leaving. A refused lap factor saves nothing.
+    std::string refusal;
+    if (!acceptLapFactor(lapFactor_->text().toStdString(), state_.wall.LapFactor, refusal)) {
+        prompts_.warn(this, kWarningTitle, QString::fromStdString(refusal));
+        lapFactor_->setFocus();
+        lapFactor_->selectAll();
+        return;
+    }
     SettingsFileValues values;
     values.Layers = state_.layers;
     values.LapFactor = state_.wall.LapFactor;
@@ -198,12 +204,18 @@ void PreferencesDialog::leave() {
         return;
     leaving_ = true;
     state_.TitleBlock = titleBlockFromBoxes();
-    state_.wall.LapFactor = lapFactorFromText(lapFactor_->text().toStdString());
+    // A refused number keeps its old value; the dialog still closes.
+    std::string refusal;
+    if (!acceptLapFactor(lapFactor_->text().toStdString(), state_.wall.LapFactor, refusal))
+        prompts_.warn(this, kWarningTitle, QString::fromStdString(refusal));
     int d = state_.wall.TieDiameter;
     if (acceptTieDiameter(tieDiameter_->text().toStdString(), d))
         state_.wall.TieDiameter = d;
     else
-        prompts_.warn(this, kWarningTitle, QStringLiteral("Diametro non ammesso."));
+        prompts_.warn(this, kWarningTitle,
+                      QStringLiteral("Diametro non ammesso.\n%1: valori ammessi %2.")
+                          .arg(QString::fromUtf8(limits::kTieDiameterLimit.name),
+                               QString::fromStdString(limits::rangeText(limits::kTieDiameterLimit))));
     if (redraw_)
         redraw_();
     QDialog::accept();

@@ -7,6 +7,9 @@ class QWidget;
 
 namespace murcad::app {
 
+/// The answer to "save the changes first?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 /// The modal questions the application asks. The default implementation shows Qt dialogs;
 /// tests install a scripted one so that no window blocks them.
 class Prompts {
@@ -20,10 +23,14 @@ public:
     /// An open dialog; "" when cancelled.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &folder,
                                  const QString &filter);
-    /// A save dialog proposing a file name, asking before overwriting; "" when cancelled.
-    /// defaultSuffix is added when the name typed has no extension.
+    /// A save dialog proposing a file name, asking before overwriting unless the caller asks
+    /// its own question (confirmOverwrite false); "" when cancelled. defaultSuffix is added
+    /// when the name typed has no extension.
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &proposed,
-                                 const QString &filter, const QString &defaultSuffix);
+                                 const QString &filter, const QString &defaultSuffix,
+                                 bool confirmOverwrite = true);
+    /// "Salva" / "Non salvare" / "Annulla" about unsaved changes; Escape is "Annulla".
+    virtual SaveChoice askSaveChanges(QWidget *parent, const QString &title, const QString &text);
 };
 
 /// The title of every warning of the program.

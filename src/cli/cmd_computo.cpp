@@ -72,11 +72,10 @@ int runComputo(const std::vector<std::string> &args) {
     // The lap factor comes from the user's settings, as in the desktop program.
     Folders folders = findFolders();
     SettingsFileValues settings;
-    LoadError settingsError;
-    if (readSettings(folders.ProfileFolder, settings, &settingsError) ==
-        SettingsSource::DefaultsUnreadable)
-        std::fprintf(stderr, "Attenzione: impostazioni predefinite in uso (%s)\n",
-                     settingsError.message.c_str());
+    std::vector<std::string> settingsProblems;
+    readSettings(folders.ProfileFolder, settings, &settingsProblems);
+    for (const std::string &p : settingsProblems)
+        std::fprintf(stderr, "Attenzione: %s\n", p.c_str());
     Wall wall;
     wall.LapFactor = settings.LapFactor;
     wall.ExtraOption = settings.ExtraOption;

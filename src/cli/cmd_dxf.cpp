@@ -5,6 +5,7 @@
 #include "geometry/numbers.h"
 #include "model/folders.h"
 #include "model/settings_file.h"
+#include "model/wall_limits.h"
 #include "model/wall_file.h"
 
 #include <cmath>
@@ -27,9 +28,9 @@ bool parseScale(const std::string &text, float &left, float &right) {
     if (colon == std::string::npos)
         return false;
     float l = 0, r = 0;
-    if (!tryParseNumber(text.substr(0, colon), l) || !tryParseNumber(text.substr(colon + 1), r))
-        return false;
-    if (!(l > 0.0001f) || !(r > 0.0001f) || !std::isfinite(l) || !std::isfinite(r))
+    std::string refusal;
+    if (!limits::acceptValue(limits::kDxfScaleLimit, text.substr(0, colon), l, refusal) ||
+        !limits::acceptValue(limits::kDxfScaleLimit, text.substr(colon + 1), r, refusal))
         return false;
     left = l;
     right = r;
@@ -77,15 +78,15 @@ int runDxf(const std::vector<std::string> &args) {
     // Layer names, colours, scale and lap factor as the program keeps them for this user.
     Folders folders = findFolders();
     SettingsFileValues settings;
-    LoadError settingsError;
-    if (readSettings(folders.ProfileFolder, settings, &settingsError) ==
-        SettingsSource::DefaultsUnreadable)
-        std::fprintf(stderr, "Attenzione: impostazioni predefinite in uso (%s)\n",
-                     settingsError.message.c_str());
+    std::vector<std::string> settingsProblems;
+    readSettings(folders.ProfileFolder, settings, &settingsProblems);
+    for (const std::string &p : settingsProblems)
+        std::fprintf(stderr, "Attenzione: %s\n", p.c_str());
     LayerSettings layers = settings.Layers;
     if (!scaleText.empty() && !parseScale(scaleText, layers.DxfScaleLeft, layers.DxfScaleRight))
         return usageError("Valori della scala non validi! (\"" + scaleText +
-                          "\", atteso per esempio 1:25)");
+                          "\", atteso per esempio 1:25; ogni numero " +
+                          limits::rangeText(limits::kDxfScaleLimit) + ")");
 
     Wall wall;
     wall.LapFactor = settings.LapFactor;

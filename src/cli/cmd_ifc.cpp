@@ -45,11 +45,10 @@ int runIfc(const std::vector<std::string> &args) {
     // laps, and so their lengths, follow them.
     Folders folders = findFolders();
     SettingsFileValues settings;
-    LoadError settingsError;
-    if (readSettings(folders.ProfileFolder, settings, &settingsError) ==
-        SettingsSource::DefaultsUnreadable)
-        std::fprintf(stderr, "Attenzione: impostazioni predefinite in uso (%s)\n",
-                     settingsError.message.c_str());
+    std::vector<std::string> settingsProblems;
+    readSettings(folders.ProfileFolder, settings, &settingsProblems);
+    for (const std::string &p : settingsProblems)
+        std::fprintf(stderr, "Attenzione: %s\n", p.c_str());
     Wall wall;
     wall.LapFactor = settings.LapFactor;
     wall.ExtraOption = settings.ExtraOption;

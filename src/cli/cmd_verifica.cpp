@@ -78,11 +78,10 @@ int runVerifica(const std::vector<std::string> &args) {
     // where the edge zones' close stirrups stop.
     Folders folders = findFolders();
     SettingsFileValues settings;
-    LoadError settingsError;
-    if (readSettings(folders.ProfileFolder, settings, &settingsError) ==
-        SettingsSource::DefaultsUnreadable)
-        std::fprintf(stderr, "Attenzione: impostazioni predefinite in uso (%s)\n",
-                     settingsError.message.c_str());
+    std::vector<std::string> settingsProblems;
+    readSettings(folders.ProfileFolder, settings, &settingsProblems);
+    for (const std::string &p : settingsProblems)
+        std::fprintf(stderr, "Attenzione: %s\n", p.c_str());
     // The limits are the user's, from the preferences (the recommended values by default).
     UserProfile profile;
     std::vector<LoadError> profileMessages;

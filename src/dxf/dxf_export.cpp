@@ -4,6 +4,7 @@
 #include "dxf/layer_names.h"
 #include "geometry/numbers.h"
 #include "model/settings_file.h"
+#include "model/wall_limits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,13 +38,10 @@ bool lessNoCase(const std::string &a, const std::string &b) {
     return ai == a.end();
 }
 
-// A scale box: a number above 0.0001 (and finite: "1e99" read as infinity is no scale).
-bool readScaleBox(const std::string &text, float &value) {
-    float v = parseNumber(text);
-    if (!(v > 0.0001f) || !std::isfinite(v))
-        return false;
-    value = v;
-    return true;
+// A scale box: a number within the scale limits, kept with the three decimals the settings
+// file stores. refusal names the box and the allowed range.
+bool readScaleBox(const std::string &text, float &value, std::string &refusal) {
+    return limits::acceptValue(limits::kDxfScaleLimit, text, value, refusal);
 }
 
 } // namespace
@@ -140,14 +138,15 @@ DxfDialogFields dxfDialogFields(const LayerSettings &layers) {
 
 DxfFormResult leggiFrmDxf(DxfDialogFields &fields, LayerSettings &layers) {
     float v = 0, w = 0;
-    if (!readScaleBox(fields.ScaleLeftText, v)) {
+    std::string refusal;
+    if (!readScaleBox(fields.ScaleLeftText, v, refusal)) {
         fields.ScaleLeftText = formatScaleBox(layers.DxfScaleLeft);
-        return {DxfFormStatus::BadScale, kScaleMessage};
+        return {DxfFormStatus::BadScale, std::string(kScaleMessage) + "\n" + refusal};
     }
     layers.DxfScaleLeft = v;
-    if (!readScaleBox(fields.ScaleRightText, w)) {
+    if (!readScaleBox(fields.ScaleRightText, w, refusal)) {
         fields.ScaleRightText = formatScaleBox(layers.DxfScaleRight);
-        return {DxfFormStatus::BadScale, kScaleMessage};
+        return {DxfFormStatus::BadScale, std::string(kScaleMessage) + "\n" + refusal};
     }
     layers.DxfScaleRight = w;
     // Names that would break the file or that CAD programs refuse are not taken at all.

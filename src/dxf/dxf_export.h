@@ -75,8 +75,9 @@ struct DxfFormResult {
     std::string message; ///< for the user (title "Attenzione!") unless status is Read
 };
 
-/// LeggiFrmDXF: reads the scale boxes (a comma or a point; each must be a number above
-/// 0.0001, else the box is reset to the value in force, "Valori della scala non validi!" and
+/// LeggiFrmDXF: reads the scale boxes (a comma or a point; each must be a number within the
+/// scale limits, kept with three decimals, else the box is reset to the value in force, the
+/// message is "Valori della scala non validi!" with a line naming the allowed range, and
 /// nothing else is read), then the layer names and colours, refusing names a DXF file cannot
 /// hold.
 DxfFormResult leggiFrmDxf(DxfDialogFields &fields, LayerSettings &layers);

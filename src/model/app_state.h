@@ -4,6 +4,7 @@
 #include "colours/layers.h"
 #include "model/user_profile.h"
 #include "model/wall.h"
+#include "model/wall_save.h"
 
 #include <string>
 
@@ -12,9 +13,17 @@ namespace murcad {
 /// What the user is doing with the mouse on the drawing.
 enum class EditMode { None = 0, InsertHorizontal = 1, InsertVertical = 2, DeleteSection = 3 };
 
+/// The current wall against its files.
+struct WallDocument {
+    bool Modified = false;         ///< edits not yet saved in the companion
+    FileStamp CompanionSeen;       ///< the companion as it was on disk when loaded or saved
+    std::string CompanionSetAside; ///< a companion the load could not use: copied before saving
+};
+
 /// Process-wide state every part of the program reads: exactly one current wall.
 struct AppState {
     Wall wall;
+    WallDocument document;
     LayerSettings layers = makeDefaultLayerSettings();
     std::string HostFolder;    ///< DXF templates: beside the programs or in share/murcad
     std::string ProfileFolder; ///< folder of the settings file (the user's home)

@@ -23,10 +23,13 @@ static std::string upper(std::string_view t) {
 }
 
 std::string wallFileFromPath(std::string_view path) {
-    auto pos = upper(path).find(".PAR");
+    // Only the file name is searched: a folder such as "prog.parete" is part of the path.
+    auto slash = path.find_last_of("\\/");
+    std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+    auto pos = upper(path.substr(nameStart)).find(".PAR");
     if (pos == std::string::npos)
         return {};
-    return std::string(path.substr(0, pos + 4));
+    return std::string(path.substr(0, nameStart + pos + 4));
 }
 
 bool isUnnamedWall(std::string_view wallFile) {
@@ -40,8 +43,8 @@ std::string fileTitle(std::string_view path) {
     return std::string(p == std::string_view::npos ? path : path.substr(p + 1));
 }
 
-std::string mainWindowTitle(std::string_view wallFile) {
-    return "MURCAD Vavire -  [ " + fileTitle(wallFile) + " ]";
+std::string mainWindowTitle(std::string_view wallFile, bool modified) {
+    return "MURCAD Vavire -  [ " + fileTitle(wallFile) + " ]" + (modified ? "*" : "");
 }
 
 } // namespace murcad

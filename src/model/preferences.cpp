@@ -18,8 +18,8 @@ bool acceptTieDiameter(std::string_view text, int &diameter) {
     return true;
 }
 
-float lapFactorFromText(std::string_view text) {
-    return parseNumber(text);
+bool acceptLapFactor(std::string_view text, float &factor, std::string &refusal) {
+    return limits::acceptValue(limits::kLapFactorLimit, text, factor, refusal);
 }
 
 } // namespace murcad

@@ -3,6 +3,8 @@
 #include "model/property_grid.h"
 
 #include "geometry/numbers.h"
+#include "model/wall_limits.h"
+#include "model/wall_validation.h"
 
 #include <cmath>
 
@@ -43,6 +45,38 @@ void recomputeTopLevels(Wall &w) {
 
 } // namespace
 
+void moveBaseLevel(Wall &w, float level) {
+    const float delta = level - w.BaseLevel;
+    w.BaseLevel = level;
+    // The analysis levels of the data file follow the start level.
+    if (!w.FileLevels.empty()) {
+        float fileDelta = level - w.FileLevels[0].TopLevel;
+        if (std::fabs(fileDelta) > 0.001f) {
+            std::size_t count = w.FileLevels.size() - 1; // the last record stays zero
+            for (std::size_t i = 0; i < count; ++i)
+                w.FileLevels[i].TopLevel += fileDelta;
+        }
+    }
+    // The storeys stand on the base: their tops, the levels their marks show and the cuts
+    // through them move by the same amount.
+    if (delta == 0)
+        return;
+    for (Storey &s : w.Storeys)
+        s.TopLevel += delta;
+    for (float &l : w.StoreyLevels)
+        l += delta;
+    for (HorizSection &h : w.HorizSections) {
+        h.Y1 += delta;
+        h.Y2 += delta;
+    }
+    // A vertical cut's first level of 0 means "from the foundation" and stays so.
+    for (VertSection &v : w.VertSections) {
+        if (v.Y1 != 0)
+            v.Y1 += delta;
+        v.Y2 += delta;
+    }
+}
+
 std::string gridItemValue(const Wall &w, int id) {
     if (id == kGridFoundation)
         return formatNumber(w.FoundationThickness, 1);
@@ -69,52 +103,56 @@ std::vector<GridItem> propertyGridItems(const Wall &w) {
     return items;
 }
 
+std::string gridItemCaption(const Wall &w, int id) {
+    for (const GridItem &g : propertyGridItems(w))
+        if (g.id == id)
+            return g.caption;
+    return {};
+}
+
 GridEditResult applyGridEdit(Wall &w, int id, std::string_view text) {
     GridEditResult r;
     r.shownText = gridItemValue(w, id);
+    const std::string caption = gridItemCaption(w, id);
+    if (caption.empty())
+        return r;
+    // The edit is made on a copy that replaces the wall only when it is accepted whole.
+    Wall staged = w;
     float v = 0;
-    // A text that holds no number is refused rather than read as 0: a slip of the keyboard
-    // must not put a storey's border or the foundation at zero.
-    bool isNumber = tryParseNumber(text, v) && std::isfinite(v);
-
     if (id == kGridFoundation) {
-        if (!isNumber)
+        if (!limits::acceptValue(limits::kFoundationLimit, text, v, r.refusal, caption))
             return r;
-        w.FoundationThickness = v;
+        staged.FoundationThickness = v;
     } else if (id == kGridBaseLevel) {
-        r.followUp = GridFollowUp::RedrawOnly;
-        if (!isNumber)
+        if (!limits::acceptValue(limits::kBaseLevelLimit, text, v, r.refusal, caption))
             return r;
-        w.BaseLevel = v;
-        // The analysis levels of the data file follow the start level.
-        if (!w.FileLevels.empty()) {
-            float delta = v - w.FileLevels[0].TopLevel;
-            if (std::fabs(delta) > 0.001f) {
-                std::size_t count = w.FileLevels.size() - 1; // the last record stays zero
-                for (std::size_t i = 0; i < count; ++i)
-                    w.FileLevels[i].TopLevel += delta;
-            }
-        }
+        moveBaseLevel(staged, v);
     } else {
         StoreyField f = storeyFieldOf(id);
-        if (!validStoreyField(w, f) || !isNumber)
-            return r;
-        Storey &s = w.Storeys[f.storey - 1];
+        Storey &s = staged.Storeys[f.storey - 1];
         if (f.field == 0) {
-            if (v < 10)
+            if (!limits::acceptValue(limits::kStoreyHeightLimit, text, v, r.refusal, caption))
                 return r;
             // The base zone keeps its share of the storey height.
             if (s.Height != 0)
                 s.BaseZoneHeight = s.BaseZoneHeight / (s.Height / v);
             s.Height = v;
-            recomputeTopLevels(w);
+            recomputeTopLevels(staged);
         } else {
-            if (v < 0)
+            if (!limits::acceptValue(limits::kBorderOffsetLimit, text, v, r.refusal, caption))
                 return r;
             (f.field == 1 ? s.OffsetRight : s.OffsetLeft) = v;
-            refitHorizontalSections(w);
+            refitHorizontalSections(staged);
         }
     }
+    // A loaded wall must stay one the next load accepts (an empty model has nothing to save).
+    std::string problem;
+    if (staged.storeyCount() > 0 && !checkWallBounds(staged, problem)) {
+        r.refusal = caption + ": valore \"" + std::string(text) +
+                    "\" non accettato, la parete uscirebbe dai limiti (" + problem + ").";
+        return r;
+    }
+    w = std::move(staged);
     r.accepted = true;
     r.shownText = gridItemValue(w, id);
     return r;

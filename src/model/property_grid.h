@@ -40,11 +40,22 @@ struct GridEditResult {
     bool accepted = false;
     GridFollowUp followUp = GridFollowUp::FitAndRedraw;
     std::string shownText; ///< what the item shows afterwards (the old value when refused)
+    std::string refusal;   ///< why a value was refused, naming the item and the allowed range
 };
 
+/// Sets "Quota iniziale": the analysis levels of the data file, the storey tops, the levels the
+/// marks show and the section cuts move with the base, so the wall keeps its storeys.
+void moveBaseLevel(Wall &w, float level);
+
+/// The caption of item id for the wall ("H 2", "Quota iniziale"); "" for an unknown id.
+std::string gridItemCaption(const Wall &w, int id);
+
 /// Applies the text typed into item id to the wall. A comma counts as the decimal point.
-/// Refused, with the item's previous value shown again: a storey height below 10, a negative
-/// border offset, a text that is no number at all, an id that names no item.
+/// Refused, with the item's previous value shown again and the wall unchanged: a text that is
+/// no number, a value outside the limits of the item (a storey height below 10, a negative
+/// border offset, …), an edit after which the wall would leave the bounds every load checks
+/// (so that what is saved always opens again), an id that names no item. Moving "Quota
+/// iniziale" moves the storeys, their levels and the section cuts with it.
 GridEditResult applyGridEdit(Wall &w, int id, std::string_view text);
 
 } // namespace murcad

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "colours/layers.h"
-#include "model/load_error.h"
 
 #include <string>
+#include <vector>
 
 namespace murcad {
 
@@ -19,18 +19,28 @@ struct SettingsFileValues {
 inline constexpr const char *kSettingsFileName = "Veruz2008.ini";
 
 /// Outcome of reading the settings file.
-enum class SettingsSource { File, DefaultsMissing, DefaultsTooNew, DefaultsUnreadable };
+enum class SettingsSource {
+    File,            ///< every value read from the file
+    DefaultsMissing, ///< no file: all defaults
+    DefaultsTooNew,  ///< a version above 2: all defaults
+    PartlyDefaults,  ///< some values unreadable, out of bounds or missing: those are defaults
+};
 
-/// Reads profileFolder/Veruz2008.ini into values. A missing file or a version above 2 gives the
-/// defaults; a file that ends early or holds a bad value gives the defaults and an error naming
-/// the line (error is set only then). Values not in the file (ExtraOption of version 1) keep
-/// what they held.
+/// Reads profileFolder/Veruz2008.ini into values, value by value. A missing file or a version
+/// above 2 gives the defaults. A value that cannot be read or lies outside its limits takes its
+/// own default and adds a message naming the file, the line, the value and the range to
+/// problems; every other value is kept. Values not in the file (ExtraOption of version 1) keep
+/// what they held. The file itself is never changed here.
 SettingsSource readSettings(const std::string &profileFolder, SettingsFileValues &values,
-                            LoadError *error = nullptr);
+                            std::vector<std::string> *problems = nullptr);
 
 /// The same from the settings text; name appears in messages.
 SettingsSource readSettingsText(const std::string &text, const std::string &name,
-                                SettingsFileValues &values, LoadError *error = nullptr);
+                                SettingsFileValues &values,
+                                std::vector<std::string> *problems = nullptr);
+
+/// The text of the settings file (version 2) for values.
+std::string settingsText(const SettingsFileValues &values);
 
 /// Writes profileFolder/Veruz2008.ini (version 2) atomically. Returns false and fills error
 /// when the file cannot be written.

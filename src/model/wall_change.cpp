@@ -7,7 +7,7 @@ namespace murcad {
 
 EditableWallValues editableValues(const Wall &w) {
     return {w.BaseLevel,     w.FoundationThickness, w.TotalHeight,  w.Storeys,
-            w.FileLevels,    w.HorizSections,       w.VertSections};
+            w.StoreyLevels,  w.FileLevels,          w.HorizSections, w.VertSections};
 }
 
 namespace {
@@ -28,6 +28,7 @@ void apply(Wall &w, const WallChange &c, bool after) {
     put(w.FoundationThickness, c.FoundationThickness, after);
     put(w.TotalHeight, c.TotalHeight, after);
     put(w.Storeys, c.Storeys, after);
+    put(w.StoreyLevels, c.StoreyLevels, after);
     put(w.FileLevels, c.FileLevels, after);
     put(w.HorizSections, c.HorizSections, after);
     put(w.VertSections, c.VertSections, after);
@@ -36,8 +37,8 @@ void apply(Wall &w, const WallChange &c, bool after) {
 } // namespace
 
 bool WallChange::empty() const {
-    return !BaseLevel && !FoundationThickness && !TotalHeight && !Storeys && !FileLevels &&
-           !HorizSections && !VertSections;
+    return !BaseLevel && !FoundationThickness && !TotalHeight && !Storeys && !StoreyLevels &&
+           !FileLevels && !HorizSections && !VertSections;
 }
 
 WallChange wallChange(const EditableWallValues &before, const Wall &after) {
@@ -46,6 +47,7 @@ WallChange wallChange(const EditableWallValues &before, const Wall &after) {
     c.FoundationThickness = compare(before.FoundationThickness, after.FoundationThickness);
     c.TotalHeight = compare(before.TotalHeight, after.TotalHeight);
     c.Storeys = compare(before.Storeys, after.Storeys);
+    c.StoreyLevels = compare(before.StoreyLevels, after.StoreyLevels);
     c.FileLevels = compare(before.FileLevels, after.FileLevels);
     c.HorizSections = compare(before.HorizSections, after.HorizSections);
     c.VertSections = compare(before.VertSections, after.VertSections);

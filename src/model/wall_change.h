@@ -16,6 +16,7 @@ struct EditableWallValues {
     float FoundationThickness = 0;
     float TotalHeight = 0;
     std::vector<Storey> Storeys;
+    std::vector<float> StoreyLevels; ///< the levels the marks show move with the start level
     std::vector<FileLevel> FileLevels;
     std::vector<HorizSection> HorizSections;
     std::vector<VertSection> VertSections;
@@ -37,6 +38,7 @@ struct WallChange {
     std::optional<Changed<float>> FoundationThickness;
     std::optional<Changed<float>> TotalHeight;
     std::optional<Changed<std::vector<Storey>>> Storeys;
+    std::optional<Changed<std::vector<float>>> StoreyLevels;
     std::optional<Changed<std::vector<FileLevel>>> FileLevels;
     std::optional<Changed<std::vector<HorizSection>>> HorizSections;
     std::optional<Changed<std::vector<VertSection>>> VertSections;

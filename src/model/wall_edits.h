@@ -3,6 +3,7 @@
 
 #include "model/wall.h"
 
+#include <string>
 #include <string_view>
 
 namespace murcad {
@@ -15,8 +16,10 @@ const char *borderOffsetCaption(BorderSide side);
 
 /// Sets the chosen border offset of every storey to the number in text (a comma is a decimal
 /// point; an empty text gives 0) and refits the horizontal sections to the new borders.
-/// Returns false and changes nothing when text holds something that is not a number, or a
-/// negative number (the grid refuses negative offsets too).
-bool applyBorderOffset(Wall &w, BorderSide side, std::string_view text);
+/// Returns false, changes nothing and says why in refusal (naming the field and the allowed
+/// range) when text is not a number, lies outside the offset limits the grid uses too, or
+/// would take the wall outside the bounds every load checks.
+bool applyBorderOffset(Wall &w, BorderSide side, std::string_view text,
+                       std::string *refusal = nullptr);
 
 } // namespace murcad

@@ -360,12 +360,46 @@ void takeStagedWall(Wall &staged, const std::string &path, Wall &wall, LoadResul
     result.outcome = LoadOutcome::Loaded;
 }
 
+// Drops the section cuts that name storeys the wall does not have; returns how many.
+int dropSectionsOfMissingStoreys(Wall &w) {
+    const int n = w.storeyCount();
+    std::size_t before = w.HorizSections.size() + w.VertSections.size();
+    std::erase_if(w.HorizSections,
+                  [n](const HorizSection &h) { return h.StoreyIndex < 0 || h.StoreyIndex >= n; });
+    std::erase_if(w.VertSections, [n](const VertSection &v) {
+        return v.StoreyIndex < 0 || v.StoreyIndex >= n || v.TopStorey < 0 || v.TopStorey > n;
+    });
+    return static_cast<int>(before - w.HorizSections.size() - w.VertSections.size());
+}
+
+std::string droppedText(const std::string &companion, int dropped) {
+    return companion + ": " +
+           (dropped == 1 ? std::string("una sezione riferita a un piano inesistente è stata "
+                                       "eliminata")
+                         : std::to_string(dropped) +
+                               " sezioni riferite a piani inesistenti sono state eliminate") +
+           ".";
+}
+
+// Notes that a companion was not used, or used only in part, and why.
+void setAside(LoadResult &result, const std::string &companion, const std::string &why) {
+    result.companionProblem = why;
+    result.companionSetAside = companion;
+}
+
+std::string unusedText(const std::string &companion, const std::string &why) {
+    return "Il file " + companion + " non è stato usato: " + why +
+           "\nLa parete è letta dal file dati con le sezioni predefinite. Il file resta com'è; "
+           "al prossimo salvataggio ne sarà conservata una copia (.bak).";
+}
+
 // Reads wall data text into a staging copy, gives it its sections (those stored in an old
 // companion, or the defaults), checks the bounds, and takes it only when all of that worked.
+// An old companion that cannot be read or gives sections out of bounds is set aside and the
+// default sections are made instead.
 LoadResult loadFromWallData(const std::string &text, const std::string &path,
                             const std::string *oldCompanion, const CompanionHead &head,
-                            Wall &wall) {
-    LoadResult result;
+                            Wall &wall, LoadResult result = {}) {
     ValueReader r(text, path);
     Wall staged = wall;
     LoadOutcome outcome = readWallDataFile(r, staged);
@@ -381,24 +415,32 @@ LoadResult loadFromWallData(const std::string &text, const std::string &path,
     staged.HorizSections.clear();
     staged.VertSections.clear();
     if (oldCompanion) {
+        Wall withSections = staged;
         std::string ctext, why;
+        LoadError problem;
         if (!readWholeFile(*oldCompanion, ctext, &why)) {
-            result.error = {*oldCompanion, 0, "", "",
-                            "Impossibile leggere " + *oldCompanion + ": " + why};
+            problem.message = "impossibile leggerlo (" + why + ").";
+        } else {
+            ValueReader cr(std::move(ctext), *oldCompanion);
+            CompanionHead again;
+            cr.readInteger(again.version, "la versione del file");
+            cr.readInteger(again.horizCount, "il numero di sezioni orizzontali");
+            cr.readInteger(again.vertCount, "il numero di sezioni verticali");
+            if (cr.failed() || !readOldCompanionSections(cr, head, withSections))
+                problem = cr.error();
+        }
+        int dropped = problem.message.empty() ? dropSectionsOfMissingStoreys(withSections) : 0;
+        if (problem.message.empty() && !withinBounds(withSections, *oldCompanion, problem))
+            dropped = 0;
+        if (problem.message.empty()) {
+            if (dropped > 0)
+                setAside(result, *oldCompanion, droppedText(*oldCompanion, dropped));
+            takeStagedWall(withSections, path, wall, result);
             return result;
         }
-        ValueReader cr(std::move(ctext), *oldCompanion);
-        CompanionHead again;
-        cr.readInteger(again.version, "la versione del file");
-        cr.readInteger(again.horizCount, "il numero di sezioni orizzontali");
-        cr.readInteger(again.vertCount, "il numero di sezioni verticali");
-        if (cr.failed() || !readOldCompanionSections(cr, head, staged)) {
-            result.error = cr.error();
-            return result;
-        }
-    } else {
-        makeDefaultSections(staged);
+        setAside(result, *oldCompanion, unusedText(*oldCompanion, describeLoadError(problem)));
     }
+    makeDefaultSections(staged);
     if (withinBounds(staged, path, result.error))
         takeStagedWall(staged, path, wall, result);
     return result;
@@ -435,20 +477,34 @@ LoadResult loadWall(const std::string &path, Wall &wall) {
     std::string companion = companionPath(path);
     bool haveCompanion = !companion.empty() && isRegularFile(companion);
     CompanionHead head;
-    if (haveCompanion && !readCompanionHead(companion, head, result.error))
-        return result;
+    LoadError headError;
+    if (haveCompanion && !readCompanionHead(companion, head, headError)) {
+        setAside(result, companion, unusedText(companion, describeLoadError(headError)));
+        haveCompanion = false;
+    }
     if (haveCompanion && head.version > 4) {
         auto fileTime = fileDateTime(path);
         DateTime stored = parseDateTime(head.dateText);
         if (fileTime && !companionIsStale(*fileTime, stored)) {
             Wall staged = wall;
-            if (!readCompanionFile(companion, staged, result.error) ||
-                !withinBounds(staged, companion, result.error))
+            LoadError problem;
+            bool read = readCompanionFile(companion, staged, problem);
+            // A newer program wrote it: the user's edits there must not be thrown away.
+            if (!read && head.version >= 12) {
+                result.error = problem;
                 return result;
-            takeStagedWall(staged, path, wall, result);
-            result.fromCompanion = true;
-            return result;
+            }
+            int dropped = read ? dropSectionsOfMissingStoreys(staged) : 0;
+            if (read && withinBounds(staged, companion, problem)) {
+                if (dropped > 0)
+                    setAside(result, companion, droppedText(companion, dropped));
+                takeStagedWall(staged, path, wall, result);
+                result.fromCompanion = true;
+                return result;
+            }
+            setAside(result, companion, unusedText(companion, describeLoadError(problem)));
         }
+        haveCompanion = false;
     }
 
     std::string text, why;
@@ -457,7 +513,7 @@ LoadResult loadWall(const std::string &path, Wall &wall) {
         return result;
     }
     return loadFromWallData(text, path, haveCompanion && head.version <= 4 ? &companion : nullptr,
-                            head, wall);
+                            head, wall, result);
 }
 
 LoadResult readWallData(const std::string &text, const std::string &fileName, Wall &wall) {

@@ -24,13 +24,21 @@ struct LoadResult {
     LoadOutcome outcome = LoadOutcome::Failed;
     LoadError error;     ///< set when outcome is Failed
     bool fromCompanion = false; ///< the whole model came from a current companion file
+    /// Set when the companion could not be used as it is (empty, unreadable, out of bounds,
+    /// or with sections of storeys that do not exist): names the file and the reason. The
+    /// companion is left untouched; it should be kept as a copy before it is next written.
+    std::string companionProblem;
+    std::string companionSetAside; ///< the path of that companion
     bool ok() const { return outcome == LoadOutcome::Loaded; }
 };
 
 /// The one way a wall is read. Reads the wall data file at path, or its companion when that
 /// is current, into a staging copy of wall and takes it only on success. Settings that are
 /// not in the files (lap factor, tie diameter, extra option) carry over from wall unless the
-/// companion stores them. On success wall.WallFile becomes path.
+/// companion stores them. On success wall.WallFile becomes path. A companion that cannot be
+/// used never blocks the wall: the wall data file is read with the default sections and
+/// companionProblem says why; only a companion of a newer program version refuses the load
+/// (dropping it would lose edits made by that program).
 LoadResult loadWall(const std::string &path, Wall &wall);
 
 /// Reads wall data file text (no companion) into a staging copy of wall with the default

@@ -70,7 +70,7 @@ bool checkWallBounds(const Wall &w, std::string &problem) {
     c.range(w.DiagonalDiameter, 0, kMaxDiameter, "Diametro della diagonale");
     c.range(w.FirstStoreyHeight, -L, L, "Altezza del primo piano");
     c.range(w.TieDiameter, 0, kMaxDiameter, "Diametro delle legature");
-    c.range(w.LapFactor, 0, 1000, "Fattore di ancoraggio");
+    c.range(w.LapFactor, kLapFactorLimit.lo, kLapFactorLimit.hi, "Fattore di ancoraggio");
     c.range(w.ParLineC1, -L, L, "Riga C");
     c.range(w.ParLineC2, -L, L, "Riga C");
     c.range(w.storeyCount(), 1, kMaxStoreys, "Numero di piani");

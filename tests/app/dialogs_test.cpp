@@ -55,9 +55,31 @@ TEST(PreferencesDialogTest, TieDiameterFourAndTwentyAcceptedThreeAndTwentyOneRef
         if (accepted)
             EXPECT_TRUE(prompts.warnings.empty()) << text;
         else
-            EXPECT_EQ(prompts.warnings, std::vector<QString>{"Diametro non ammesso."}) << text;
+            EXPECT_EQ(prompts.warnings,
+                      std::vector<QString>{"Diametro non ammesso.\nDiametro legature (mm): "
+                                           "valori ammessi da 4 a 20."})
+                << text;
     }
     EXPECT_EQ(redraws, 4);
+}
+
+TEST(PreferencesDialogTest, ALapFactorOutOfLimitsOrNotANumberIsRefusedAndNotSaved) {
+    QTemporaryDir profile;
+    AppState state;
+    state.ProfileFolder = profile.path().toStdString();
+    ScriptedPrompts prompts;
+    for (const char *bad : {"1500", "-40", "quaranta"}) {
+        prompts.warnings.clear();
+        PreferencesDialog d(state, prompts, [] {});
+        d.lapFactorBox()->setText(bad);
+        d.saveButton()->click(); // nothing is written, the dialog stays open
+        EXPECT_FALSE(QFile::exists(profile.filePath("Veruz2008.ini"))) << bad;
+        d.exitButton()->click(); // the old value stays
+        EXPECT_FLOAT_EQ(state.wall.LapFactor, 40) << bad;
+        ASSERT_EQ(prompts.warnings.size(), 2u) << bad;
+        EXPECT_TRUE(prompts.warnings[0].startsWith("Numero di diametri: "));
+        EXPECT_TRUE(prompts.warnings[0].endsWith("valori ammessi da 0 a 1000."));
+    }
 }
 
 TEST(PreferencesDialogTest, SaveStoresTheLapFactorButNotTheTieBox) {

@@ -43,6 +43,8 @@ public:
     QString saveAnswer;
     std::vector<QString> saveTitles;
     std::vector<QString> saveProposals;
+    SaveChoice saveChanges = SaveChoice::Discard;
+    std::vector<QString> saveChangesQuestions;
 
     void warn(QWidget *, const QString &, const QString &text) override {
         warnings.push_back(text);
@@ -52,11 +54,16 @@ public:
         questions.push_back(text);
         return answer(text);
     }
+    SaveChoice askSaveChanges(QWidget *, const QString &title, const QString &text) override {
+        questionTitles.push_back(title);
+        saveChangesQuestions.push_back(text);
+        return saveChanges;
+    }
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override {
         return openAnswer;
     }
     QString saveFileName(QWidget *, const QString &title, const QString &proposed, const QString &,
-                         const QString &) override {
+                         const QString &, bool) override {
         saveTitles.push_back(title);
         saveProposals.push_back(proposed);
         return saveAnswer;
@@ -96,6 +103,7 @@ struct WindowUnderTest {
     }
     ~WindowUnderTest() {
         prompts->answer = [](const QString &) { return false; };
+        prompts->saveChanges = SaveChoice::Discard;
         window->close();
     }
     MainWindow *operator->() { return window.get(); }

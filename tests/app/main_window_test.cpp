@@ -140,6 +140,7 @@ TEST(MainWindowCommands, SaveOnAnUnnamedWallAsksForANameLikeSaveAs) {
     w->state().wall.WallFile = "Anonimo";
     w->state().editMode = EditMode::DeleteSection;
     w.prompts->saveAnswer = target;
+    w.prompts->answer = [](const QString &q) { return q.startsWith("Il file P7.wpx sarà"); };
     w->executeCommand(CmdSave);
     ASSERT_EQ(w.prompts->saveTitles.size(), 1u);
     EXPECT_EQ(w.prompts->saveTitles[0], QString("Salva"));
@@ -176,12 +177,19 @@ TEST(MainWindowCommands, OpenLoadsTheChosenFileAndCancelKeepsTheWall) {
     EXPECT_EQ(w->state().wall.LoadStatus, -1);
 }
 
-TEST(MainWindowCommands, ClosingAsksWhetherToSave) {
+TEST(MainWindowCommands, ClosingAsksWhetherToSaveOnlyAfterChanges) {
     WindowUnderTest w(QString::fromStdString(examplePath(kExample)));
     w->close();
-    ASSERT_EQ(w.prompts->questions.size(), 1u);
-    EXPECT_EQ(w.prompts->questionTitles[0], QString("Uscita dal programma"));
-    EXPECT_EQ(w.prompts->questions[0], QString("Vuoi salvare prima di uscire?"));
+    EXPECT_TRUE(w.prompts->saveChangesQuestions.empty());
+    EXPECT_FALSE(w->isVisible());
+    w->show();
+    w->setModified(true);
+    w.prompts->saveChanges = SaveChoice::Cancel;
+    w->close();
+    ASSERT_EQ(w.prompts->saveChangesQuestions.size(), 1u);
+    EXPECT_EQ(w.prompts->questionTitles.back(), QString("Uscita dal programma"));
+    EXPECT_EQ(w.prompts->saveChangesQuestions[0], QString("Vuoi salvare prima di uscire?"));
+    EXPECT_TRUE(w->isVisible()); // "Annulla" keeps the program open
 }
 
 TEST(MainWindowView, PreviousViewTwiceReturnsAndFollowsTheFit) {

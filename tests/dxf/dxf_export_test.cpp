@@ -95,7 +95,7 @@ TEST_F(DxfForm, CommaOrPointAndNamesAndColoursTaken) {
 }
 
 TEST_F(DxfForm, BadLeftScaleResetsTheBoxAndReadsNothingElse) {
-    for (const char *bad : {"0", "0.0001", "abc", "-2", "", "1e99"}) {
+    for (const char *bad : {"0", "0.0001", "abc", "-2", "", "1e99", "200000", "12x"}) {
         LayerSettings l = makeDefaultLayerSettings();
         DxfDialogFields f = dxfDialogFields(l);
         f.ScaleLeftText = bad;
@@ -103,7 +103,8 @@ TEST_F(DxfForm, BadLeftScaleResetsTheBoxAndReadsNothingElse) {
         f.LayerNameText[BORDO] = "CONTORNO";
         DxfFormResult r = leggiFrmDxf(f, l);
         EXPECT_EQ(r.status, DxfFormStatus::BadScale) << bad;
-        EXPECT_EQ(r.message, "Valori della scala non validi!");
+        EXPECT_EQ(r.message.find("Valori della scala non validi!\nScala: "), 0u) << r.message;
+        EXPECT_NE(r.message.find("valori ammessi da 0.001 a 100000."), std::string::npos);
         EXPECT_EQ(f.ScaleLeftText, "1.000");
         EXPECT_FLOAT_EQ(l.DxfScaleRight, 25.0f) << bad;
         EXPECT_EQ(l.LayerName[BORDO], "BORDO");
@@ -163,7 +164,8 @@ TEST_F(DxfForm, BadScaleStillGeneratesWithTheScaleInForce) {
     fields.ScaleRightText = "x";
     DxfGeneratePlan plan = prepareDxfGeneration(fields, layers, "/d/", {"P1.PAR"});
     EXPECT_TRUE(plan.proceed);
-    EXPECT_EQ(plan.messages, Names{"Valori della scala non validi!"});
+    ASSERT_EQ(plan.messages.size(), 1u);
+    EXPECT_EQ(plan.messages[0].find("Valori della scala non validi!"), 0u);
     EXPECT_EQ(plan.wallPaths, Names{"/d/P1.PAR"});
     EXPECT_FLOAT_EQ(dxfScaleOf(layers), 0.04f);
 }

@@ -145,52 +145,80 @@ TEST(CompanionFile, OldVersionsKeepTheirSectionsOverTheDataFile) {
     EXPECT_FLOAT_EQ(v.LapFactor, 42);
 }
 
-TEST(CompanionFile, TooNewOrOverfullCompanionsAreRefusedWhenTheirContentsAreUsed) {
+TEST(CompanionFile, ANewerCurrentCompanionStillRefusesTheLoad) {
     TempDir dir;
     std::string path = dir.write("P1.PAR", ParText{}.str());
     Wall w = loaded(path);
     ASSERT_TRUE(writeCompanionFile(path, w));
     const std::string current = readText(dir.file("P1.wpx"));
-    const std::string rest = current.substr(current.find("\r\n"));
     const Wall before = w;
-    // Current companions (the data file's date): their contents would be used, so a newer
-    // version or impossible counts refuse the load and the wall stays.
-    for (std::string head : {" 12  0  0 ", " 11  202  0 ", " 11  -1  0 "}) {
-        dir.write("P1.wpx", head + rest);
-        LoadResult r = loadWall(path, w);
-        EXPECT_EQ(r.outcome, LoadOutcome::Failed) << head;
-        EXPECT_EQ(r.error.line, 1);
-        EXPECT_EQ(w, before);
-    }
-    dir.write("P1.wpx", " 12  0  0 " + rest);
-    EXPECT_NE(loadWall(path, w).error.message.find("Versione del file non compatibile."),
-              std::string::npos);
-    // Old companions always give their sections: 52 vertical cuts cannot be held.
-    dir.write("P1.wpx", " 4  0  52 \r\n");
-    EXPECT_EQ(loadWall(path, w).outcome, LoadOutcome::Failed);
+    // Its edits were made by a newer program: dropping them would lose work.
+    dir.write("P1.wpx", " 12  0  0 " + current.substr(current.find("\r\n")));
+    LoadResult r = loadWall(path, w);
+    EXPECT_EQ(r.outcome, LoadOutcome::Failed);
+    EXPECT_EQ(r.error.line, 1);
+    EXPECT_NE(r.error.message.find("Versione del file non compatibile."), std::string::npos);
+    EXPECT_EQ(w, before);
     // A stale companion of any version is not read: the data file loads with default cuts.
     dir.write("P1.wpx", " 12  0  0 \r\n01/01/2001 00:00:00\r\n");
     Wall fresh;
-    LoadResult r = loadWall(path, fresh);
+    r = loadWall(path, fresh);
     ASSERT_TRUE(r.ok()) << describeLoadError(r.error);
     EXPECT_FALSE(r.fromCompanion);
+    EXPECT_TRUE(r.companionProblem.empty());
     EXPECT_EQ(fresh.horizSectionCount(), 2);
 }
 
-TEST(CompanionFile, ACurrentButTruncatedCompanionIsRefused) {
+TEST(CompanionFile, ACompanionThatCannotBeUsedNeverBlocksTheWall) {
     TempDir dir;
     std::string path = dir.write("P1.PAR", ParText{}.str());
     Wall w = loaded(path);
+    insertHorizontalSection(w, 450);
     ASSERT_TRUE(writeCompanionFile(path, w));
-    std::string text = readText(dir.file("P1.wpx"));
-    const Wall before = w;
-    for (std::size_t cut : {text.size() / 3, text.size() / 2, text.size() - 6}) {
-        dir.write("P1.wpx", text.substr(0, cut));
-        LoadResult r = loadWall(path, w);
-        EXPECT_EQ(r.outcome, LoadOutcome::Failed);
-        EXPECT_GT(r.error.line, 1);
-        EXPECT_EQ(w, before);
+    const std::string good = readText(dir.file("P1.wpx"));
+    const std::string rest = good.substr(good.find("\r\n"));
+    std::string tall = good;
+    tall.replace(tall.find("300.0000"), 8, "250000.0000"); // a storey top out of bounds
+    struct Case {
+        std::string text, reason;
+    };
+    for (const Case &c : {Case{"", "atteso la versione del file"},
+                          Case{"garbage\r\n", "\"garbage\""},
+                          Case{good.substr(0, good.size() / 2), "il file finisce prima"},
+                          Case{" 11  202  0 " + rest, "da 0 a 201 sezioni orizzontali"},
+                          Case{" 11  -1  0 " + rest, "\"-1\""},
+                          Case{tall, "fuori dai limiti"},
+                          Case{" 4  0  52 \r\n", "da 0 a 51 sezioni verticali"}}) {
+        dir.write("P1.wpx", c.text);
+        Wall fresh;
+        LoadResult r = loadWall(path, fresh);
+        ASSERT_TRUE(r.ok()) << describeLoadError(r.error);
+        EXPECT_FALSE(r.fromCompanion);
+        EXPECT_EQ(fresh.horizSectionCount(), 2); // the default cuts
+        EXPECT_EQ(r.companionSetAside, dir.file("P1.wpx"));
+        EXPECT_EQ(r.companionProblem.find("Il file " + dir.file("P1.wpx") + " non è stato usato"),
+                  0u)
+            << r.companionProblem;
+        EXPECT_NE(r.companionProblem.find(c.reason), std::string::npos) << r.companionProblem;
+        EXPECT_EQ(readText(dir.file("P1.wpx")), c.text); // left as it is
     }
+}
+
+TEST(CompanionFile, SectionsOfStoreysTheWallNoLongerHasAreDropped) {
+    TempDir dir;
+    std::string path = dir.write("P1.PAR", ParText{}.str());
+    // Version 4 records as stored: the second names storey 7 of a two-storey wall.
+    dir.write("P1.wpx", " 4  2  0 \r\n 0  0 \r\n-200.00 100.00 200.00 100.00\r\n"
+                        " 7  0 \r\n-200.00 2100.00 200.00 2100.00\r\n 45.0\r\n 3 \r\n");
+    Wall w;
+    LoadResult r = loadWall(path, w);
+    ASSERT_TRUE(r.ok()) << describeLoadError(r.error);
+    ASSERT_EQ(w.horizSectionCount(), 1);
+    EXPECT_FLOAT_EQ(w.HorizSections[0].Y1, 100);
+    EXPECT_FLOAT_EQ(w.LapFactor, 45);
+    EXPECT_NE(r.companionProblem.find("una sezione riferita a un piano inesistente"),
+              std::string::npos);
+    EXPECT_EQ(r.companionSetAside, dir.file("P1.wpx"));
 }
 
 TEST(CompanionFile, SavingNeedsTheDataFileAndAWritableFolder) {

@@ -20,7 +20,19 @@ TEST(Preferences, TieDiameterFourToTwentyAccepted) {
     }
 }
 
-TEST(Preferences, LapFactorReadsCommaAndGivesZeroForText) {
-    EXPECT_FLOAT_EQ(lapFactorFromText("45,5"), 45.5f);
-    EXPECT_FLOAT_EQ(lapFactorFromText("abc"), 0.0f);
+TEST(Preferences, LapFactorIsANumberWithinTheLimitsNeverZeroForText) {
+    float f = 40;
+    std::string why;
+    EXPECT_TRUE(acceptLapFactor("45,5", f, why));
+    EXPECT_FLOAT_EQ(f, 45.5f);
+    EXPECT_TRUE(acceptLapFactor("52.46", f, why)); // kept with the one decimal the wall stores
+    EXPECT_FLOAT_EQ(f, 52.5f);
+    for (const char *bad : {"abc", "", "1500", "-40", "45x", "nan", "1e9"}) {
+        f = 40;
+        why.clear();
+        EXPECT_FALSE(acceptLapFactor(bad, f, why)) << bad;
+        EXPECT_FLOAT_EQ(f, 40) << bad;
+        EXPECT_NE(why.find("Numero di diametri"), std::string::npos) << why;
+        EXPECT_NE(why.find("da 0 a 1000"), std::string::npos) << why;
+    }
 }

@@ -80,19 +80,54 @@ TEST(PropertyGrid, OffsetRefitsTheHorizontalSectionsOfThatStorey) {
     EXPECT_FLOAT_EQ(w.Storeys[2].OffsetRight, 0.0f);
 }
 
-TEST(PropertyGrid, StartLevelMovesTheFileLevelsButNotTheStoreys) {
+TEST(PropertyGrid, StartLevelMovesTheStoreysTheirMarksAndCutsWithIt) {
     Wall w = testing_gui::threeStoreyWall();
     w.FileLevels.resize(3);
     w.FileLevels[0].TopLevel = 0;
     w.FileLevels[1].TopLevel = 300;
-    GridEditResult r = applyGridEdit(w, 2, "-50");
+    insertHorizontalSection(w, 450);
+    insertVerticalSection(w, 0);
+    GridEditResult r = applyGridEdit(w, 2, "100");
     EXPECT_TRUE(r.accepted);
-    EXPECT_EQ(r.followUp, GridFollowUp::RedrawOnly);
-    EXPECT_FLOAT_EQ(w.BaseLevel, -50.0f);
-    EXPECT_FLOAT_EQ(w.FileLevels[0].TopLevel, -50.0f);
-    EXPECT_FLOAT_EQ(w.FileLevels[1].TopLevel, 250.0f);
+    EXPECT_EQ(r.followUp, GridFollowUp::FitAndRedraw); // the sheet grew upwards: fit again
+    EXPECT_FLOAT_EQ(w.BaseLevel, 100.0f);
+    EXPECT_FLOAT_EQ(w.FileLevels[1].TopLevel, 400.0f);
     EXPECT_FLOAT_EQ(w.FileLevels[2].TopLevel, 0.0f); // the closing record stays zero
-    EXPECT_FLOAT_EQ(w.Storeys[0].TopLevel, 300.0f);
+    // The first storey is drawn from +100 to +400 and its mark says +400.
+    EXPECT_FLOAT_EQ(w.Storeys[0].TopLevel, 400.0f);
+    EXPECT_FLOAT_EQ(w.StoreyLevels[0], 400.0f);
+    EXPECT_FLOAT_EQ(w.Storeys[2].TopLevel, 1000.0f);
+    EXPECT_FLOAT_EQ(w.Storeys[0].Height, 300.0f);
+    EXPECT_FLOAT_EQ(w.HorizSections[0].Y1, 550.0f);
+    EXPECT_EQ(w.HorizSections[0].StoreyIndex, 1);
+    EXPECT_FLOAT_EQ(w.VertSections[0].Y1, 0.0f); // still "from the foundation"
+    EXPECT_FLOAT_EQ(w.VertSections[0].Y2, 1000.0f);
+}
+
+TEST(PropertyGrid, ValuesTheNextLoadWouldRefuseAreRefusedNamingTheItemAndRange) {
+    Wall w = testing_gui::threeStoreyWall();
+    const Wall before = w;
+    struct Case {
+        int id;
+        const char *text;
+        const char *named;
+    };
+    for (Case c : {Case{20, "250000", "H 2: valore \"250000\" fuori dai limiti; valori ammessi "
+                                      "da 10 a 100000."},
+                   Case{2, "200000", "Quota iniziale: valore \"200000\" fuori dai limiti"},
+                   // Within the item's range, but the top of the wall would pass 100000.
+                   Case{2, "99500", "Quota iniziale: valore \"99500\" non accettato, la parete "
+                                    "uscirebbe dai limiti (Piano 2: quota"},
+                   Case{20, "99500", "uscirebbe dai limiti (Altezza totale"},
+                   Case{11, "abc", "Offset Dx H 1: \"abc\" non è un numero; valori ammessi da 0 "
+                                   "a 100000."},
+                   Case{1, "12abc", "Spess. fondazione"}}) {
+        GridEditResult r = applyGridEdit(w, c.id, c.text);
+        EXPECT_FALSE(r.accepted) << c.text;
+        EXPECT_NE(r.refusal.find(c.named), std::string::npos) << r.refusal;
+        EXPECT_EQ(r.shownText, gridItemValue(before, c.id));
+        EXPECT_EQ(w, before);
+    }
 }
 
 TEST(PropertyGrid, FoundationTakesAnyNumberButNotText) {

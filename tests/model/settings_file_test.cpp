@@ -86,16 +86,52 @@ TEST(SettingsFile, WriteThenReadRoundTrips) {
     EXPECT_EQ(back, v);
 }
 
-TEST(SettingsFile, AnUnreadableFileGivesDefaultsAndNamesTheLine) {
+TEST(SettingsFile, EachBadValueFallsBackToItsOwnDefaultAndIsNamed) {
     TempDir dir;
     std::string t = settingsText(2, 4, true);
-    t.replace(t.find("2.000"), 5, "abc");
+    t.replace(t.find("2.000 50.000 45.500"), 19, "2.000 200000 1500");
+    t.replace(t.find(" 1 2 3 4 5"), 10, " 1 2 abc 4 5");
+    t.replace(t.find("LAYER 3\r\n 4"), 11, "LAYER 3\r\n 300");
     dir.write(kSettingsFileName, t);
+    const std::string before = readText(dir.file(kSettingsFileName));
     SettingsFileValues v;
-    LoadError e;
-    EXPECT_EQ(readSettings(dir.path(), v, &e), SettingsSource::DefaultsUnreadable);
-    EXPECT_EQ(e.line, 26);
-    EXPECT_EQ(v, SettingsFileValues{});
+    std::vector<std::string> problems;
+    EXPECT_EQ(readSettings(dir.path(), v, &problems), SettingsSource::PartlyDefaults);
+    // The refused values take their defaults ...
+    EXPECT_FLOAT_EQ(v.Layers.DxfScaleRight, 25);
+    EXPECT_FLOAT_EQ(v.LapFactor, 40);
+    EXPECT_EQ(v.Layers.LayerColour[3], 6);
+    EXPECT_EQ(v.Layers.Colours.ColourBars, rgb(128, 0, 128)); // light background read
+    // ... every other value is kept.
+    EXPECT_FLOAT_EQ(v.Layers.DxfScaleLeft, 2);
+    EXPECT_EQ(v.Layers.LayerName[3], "LAYER 3");
+    EXPECT_EQ(v.Layers.LightBackground, 1);
+    EXPECT_EQ(v.Layers.Colours.ColourDims, 1u);
+    EXPECT_EQ(v.Layers.Colours.ColourSections, 5u);
+    EXPECT_EQ(v.ExtraOption, 9);
+    ASSERT_EQ(problems.size(), 4u);
+    EXPECT_NE(problems[0].find("riga 9: il colore del layer \"300\" fuori dai limiti (da 0 a 255)"),
+              std::string::npos)
+        << problems[0];
+    EXPECT_NE(problems[1].find("riga 26: la scala DXF (unità) \"200000\" fuori dai limiti"),
+              std::string::npos)
+        << problems[1];
+    EXPECT_NE(problems[2].find("\"1500\""), std::string::npos);
+    EXPECT_NE(problems[3].find("riga 27: il colore dei ferri \"abc\" non è un numero"),
+              std::string::npos)
+        << problems[3];
+    EXPECT_EQ(readText(dir.file(kSettingsFileName)), before); // not rewritten
+
+    // A file that ends early keeps what it holds and says where it ends.
+    std::string shortText = settingsText(2, 4, true);
+    shortText.resize(shortText.find("2.000"));
+    problems.clear();
+    EXPECT_EQ(readSettingsText(shortText, "V.ini", v, &problems), SettingsSource::PartlyDefaults);
+    EXPECT_EQ(v.Layers.LayerName[11], "LAYER 11");
+    EXPECT_FLOAT_EQ(v.Layers.DxfScaleRight, 25);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0], "V.ini, il file finisce alla riga 25; da lì in poi valgono i valori "
+                           "predefiniti.");
 }
 
 TEST(SettingsFile, AnUnwritableFolderIsReported) {

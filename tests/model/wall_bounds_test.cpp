@@ -94,20 +94,26 @@ TEST(WallBounds, SpacingsTooFineForTheStoreyAreRefused) {
     EXPECT_FLOAT_EQ(w.Storeys[0].WebSpacing, 0);
 }
 
-TEST(WallBounds, CompanionSectionsMustNameExistingStoreys) {
+TEST(WallBounds, CompanionSectionsOfMissingStoreysAreDroppedTheRestKept) {
     TempDir dir;
     std::string path = dir.write("P1.PAR", ParText{}.str());
     Wall w;
     ASSERT_TRUE(loadWall(path, w).ok());
-    const Wall before = w;
     Wall bad = w;
+    bad.Storeys[1].OffsetLeft = 15; // an edit that must survive
     bad.HorizSections[0].StoreyIndex = 7;
+    bad.VertSections[0].TopStorey = 9;
     ASSERT_TRUE(writeCompanionFile(path, bad));
     LoadResult r = loadWall(path, w);
-    EXPECT_EQ(r.outcome, LoadOutcome::Failed);
-    EXPECT_NE(r.error.message.find("P1.wpx"), std::string::npos) << r.error.message;
-    EXPECT_NE(r.error.message.find("Sezione 1"), std::string::npos) << r.error.message;
-    EXPECT_EQ(w, before);
+    ASSERT_TRUE(r.ok()) << describeLoadError(r.error);
+    EXPECT_TRUE(r.fromCompanion);
+    EXPECT_FLOAT_EQ(w.Storeys[1].OffsetLeft, 15);
+    EXPECT_EQ(w.horizSectionCount(), bad.horizSectionCount() - 1);
+    EXPECT_EQ(w.vertSectionCount(), 0);
+    EXPECT_NE(r.companionProblem.find("P1.wpx: 2 sezioni riferite a piani inesistenti sono "
+                                      "state eliminate."),
+              std::string::npos)
+        << r.companionProblem;
 }
 
 TEST(WallBounds, EveryExampleIsWithinBounds) {
