@@ -1,8 +1,11 @@
 // Messages shared by the sub-commands of murcad-cli.
 #include "cli/cli_messages.h"
 
+#include "model/folders.h"
+
 #include <cstdio>
 #include <sstream>
+#include <vector>
 
 namespace murcad::cli {
 
@@ -18,6 +21,15 @@ int usageError(const char *command, const char *usage, const std::string &messag
     std::fprintf(stderr, "murcad-cli %s: %s\n%s", command, message.c_str(),
                  formatUsage(usage).c_str());
     return 2;
+}
+
+SettingsFileValues readUserSettings() {
+    SettingsFileValues settings;
+    std::vector<std::string> problems;
+    readSettings(findFolders().ProfileFolder, settings, &problems);
+    for (const std::string &p : problems)
+        std::fprintf(stderr, "Attenzione: %s\n", p.c_str());
+    return settings;
 }
 
 const char *fileName(const std::string &path) {

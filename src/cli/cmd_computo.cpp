@@ -70,12 +70,7 @@ int runComputo(const std::vector<std::string> &args) {
     options.decimalSeparator = userDecimalSeparator();
 
     // The lap factor comes from the user's settings, as in the desktop program.
-    Folders folders = findFolders();
-    SettingsFileValues settings;
-    std::vector<std::string> settingsProblems;
-    readSettings(folders.ProfileFolder, settings, &settingsProblems);
-    for (const std::string &p : settingsProblems)
-        std::fprintf(stderr, "Attenzione: %s\n", p.c_str());
+    SettingsFileValues settings = readUserSettings();
     Wall wall;
     wall.LapFactor = settings.LapFactor;
     wall.ExtraOption = settings.ExtraOption;

@@ -77,11 +77,7 @@ int runDxf(const std::vector<std::string> &args) {
 
     // Layer names, colours, scale and lap factor as the program keeps them for this user.
     Folders folders = findFolders();
-    SettingsFileValues settings;
-    std::vector<std::string> settingsProblems;
-    readSettings(folders.ProfileFolder, settings, &settingsProblems);
-    for (const std::string &p : settingsProblems)
-        std::fprintf(stderr, "Attenzione: %s\n", p.c_str());
+    SettingsFileValues settings = readUserSettings();
     LayerSettings layers = settings.Layers;
     if (!scaleText.empty() && !parseScale(scaleText, layers.DxfScaleLeft, layers.DxfScaleRight))
         return usageError("Valori della scala non validi! (\"" + scaleText +

@@ -43,12 +43,7 @@ int runIfc(const std::vector<std::string> &args) {
 
     // The lap factor and the options as the program keeps them for this user: the bars'
     // laps, and so their lengths, follow them.
-    Folders folders = findFolders();
-    SettingsFileValues settings;
-    std::vector<std::string> settingsProblems;
-    readSettings(folders.ProfileFolder, settings, &settingsProblems);
-    for (const std::string &p : settingsProblems)
-        std::fprintf(stderr, "Attenzione: %s\n", p.c_str());
+    SettingsFileValues settings = readUserSettings();
     Wall wall;
     wall.LapFactor = settings.LapFactor;
     wall.ExtraOption = settings.ExtraOption;

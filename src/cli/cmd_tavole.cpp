@@ -112,12 +112,7 @@ int runTavole(const std::vector<std::string> &args) {
 
 #ifdef MURCAD_WITH_QT
     // Layer colours and the lap factor as the program keeps them for this user.
-    SettingsFileValues settings;
-    LoadError settingsError;
-    if (readSettings(findFolders().ProfileFolder, settings, &settingsError) ==
-        SettingsSource::DefaultsUnreadable)
-        std::fprintf(stderr, "Attenzione: impostazioni predefinite in uso (%s)\n",
-                     settingsError.message.c_str());
+    SettingsFileValues settings = readUserSettings();
     Wall wall;
     wall.LapFactor = settings.LapFactor;
     wall.ExtraOption = settings.ExtraOption;

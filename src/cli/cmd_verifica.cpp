@@ -76,12 +76,7 @@ int runVerifica(const std::vector<std::string> &args) {
 
     // The lap factor comes from the user's settings, as in the desktop program: it decides
     // where the edge zones' close stirrups stop.
-    Folders folders = findFolders();
-    SettingsFileValues settings;
-    std::vector<std::string> settingsProblems;
-    readSettings(folders.ProfileFolder, settings, &settingsProblems);
-    for (const std::string &p : settingsProblems)
-        std::fprintf(stderr, "Attenzione: %s\n", p.c_str());
+    SettingsFileValues settings = readUserSettings();
     // The limits are the user's, from the preferences (the recommended values by default).
     UserProfile profile;
     std::vector<LoadError> profileMessages;
