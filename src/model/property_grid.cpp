@@ -6,6 +6,7 @@
 #include "model/wall_limits.h"
 #include "model/wall_validation.h"
 
+#include <cctype>
 #include <cmath>
 
 namespace murcad {
@@ -108,6 +109,30 @@ std::string gridItemCaption(const Wall &w, int id) {
         if (g.id == id)
             return g.caption;
     return {};
+}
+
+// Lower case with single blanks, for comparing captions as a user types them.
+static std::string captionKey(std::string_view text) {
+    std::string key;
+    for (char c : text) {
+        if (c == ' ' || c == '\t') {
+            if (!key.empty() && key.back() != ' ')
+                key += ' ';
+        } else {
+            key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    if (!key.empty() && key.back() == ' ')
+        key.pop_back();
+    return key;
+}
+
+int gridItemIdByCaption(const Wall &w, std::string_view caption) {
+    const std::string key = captionKey(caption);
+    for (const GridItem &g : propertyGridItems(w))
+        if (captionKey(g.caption) == key)
+            return g.id;
+    return 0;
 }
 
 GridEditResult applyGridEdit(Wall &w, int id, std::string_view text) {

@@ -47,6 +47,10 @@ struct GridEditResult {
 /// marks show and the section cuts move with the base, so the wall keeps its storeys.
 void moveBaseLevel(Wall &w, float level);
 
+/// The id of the item with a caption, compared without regard to case or repeated blanks
+/// ("h 2", "Offset dx H  1"); 0 when the wall has no such item.
+int gridItemIdByCaption(const Wall &w, std::string_view caption);
+
 /// The caption of item id for the wall ("H 2", "Quota iniziale"); "" for an unknown id.
 std::string gridItemCaption(const Wall &w, int id);
 
