@@ -1,6 +1,7 @@
 // Layer pens of a printed sheet.
 #include "sheets/print_pens.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace murcad {
@@ -15,10 +16,16 @@ Rgb darkenForPaper(Rgb c, double maxLuminance) {
     return rgb(scaled(r), scaled(g), scaled(b));
 }
 
-std::array<PrintPen, kLayerCount> printPens(const LayerSettings &layers, bool inColour) {
+double lineWeightFactor(double scale) {
+    return scale <= 50 ? 1.0 : scale <= 100 ? 0.7 : 0.5;
+}
+
+std::array<PrintPen, kLayerCount> printPens(const LayerSettings &layers, bool inColour,
+                                            double scale) {
     std::array<PrintPen, kLayerCount> pens{};
+    const double k = lineWeightFactor(scale);
     for (int i = 0; i < kLayerCount; ++i) {
-        pens[i].widthMm = kPrintWidthsMm[i];
+        pens[i].widthMm = static_cast<float>(std::max(0.1, kPrintWidthsMm[i] * k));
         if (!inColour)
             continue;
         const int aci = layers.LayerColour[i];

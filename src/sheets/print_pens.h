@@ -40,7 +40,14 @@ inline constexpr float kTitleBlockLineMm = 0.25f;
 /// prints in its DXF layer colour as a plotter would: colour 7 (white on a dark CAD screen)
 /// prints black, and colours too light to read on white paper (yellow, light green, cyan)
 /// are darkened, keeping their hue.
-std::array<PrintPen, kLayerCount> printPens(const LayerSettings &layers, bool inColour);
+/// The weights are those above up to 1:50; at smaller scales, where the lines of a wall lie
+/// closer together on the paper, one ISO step thinner up to 1:100 and two steps beyond (never
+/// below 0.1 mm), so that a tall wall at 1:200 does not print as a black strip.
+std::array<PrintPen, kLayerCount> printPens(const LayerSettings &layers, bool inColour,
+                                            double scale = 50);
+
+/// The factor of the line weights at a scale 1:N: 1 up to 1:50, 0.7 up to 1:100, 0.5 beyond.
+double lineWeightFactor(double scale);
 
 /// A colour darkened, keeping its hue, until its luminance is at most the limit (0..1).
 Rgb darkenForPaper(Rgb colour, double maxLuminance = 0.4);

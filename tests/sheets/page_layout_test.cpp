@@ -132,6 +132,11 @@ TEST(SheetPens, OutlinesHeavierThanBarsDimensionsThinColoursReadableOnWhite) {
     EXPECT_GT(black[BORDO].widthMm, black[FERRI].widthMm);
     EXPECT_GT(black[FERRI].widthMm, black[QUOTE].widthMm);
     EXPECT_EQ(black[SEZIONI].colour, rgb(0, 0, 0));
+    // Thinner at small scales, the order kept, never below 0.1 mm.
+    auto at200 = printPens(layers, false, 200);
+    EXPECT_FLOAT_EQ(at200[BORDO].widthMm, 0.25f);
+    EXPECT_GT(at200[FERRI].widthMm, at200[QUOTE].widthMm);
+    EXPECT_FLOAT_EQ(at200[QUOTE].widthMm, 0.1f);
     layers.LayerColour[BORDO] = 7;
     layers.LayerColour[QUOTE] = 2; // yellow
     auto colour = printPens(layers, true);

@@ -121,7 +121,7 @@ void paintSheetPage(QPainter &p, double dpi, const SheetPage &page, const LayerS
     v.ViewTop = v.ViewBottom + v.BoxHeightPx / v.ViewScale;
 
     PrintStyle style;
-    const auto pens = printPens(layers, inColour);
+    const auto pens = printPens(layers, inColour, l.scale);
     for (int i = 0; i < kLayerCount; ++i) {
         style.colours[i] = qcolour(pens[i].colour);
         style.widthsPx[i] = mm(pens[i].widthMm);
