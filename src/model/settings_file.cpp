@@ -75,7 +75,7 @@ bool plainNumber(const std::string &t, double &v) {
 class SettingsReader {
 public:
     SettingsReader(const std::string &text, const std::string &name)
-        : lines_(splitLines(text)), name_(name) {}
+        : lines_(splitLines(text)), values_(lines_.size()), split_(lines_.size()), name_(name) {}
 
     bool hasLine(int line) const { return line <= static_cast<int>(lines_.size()); }
     const std::string &lineText(int line) const { return lines_[line - 1]; }
@@ -92,7 +92,12 @@ public:
             }
             return false;
         }
-        std::vector<std::string> values = splitValues(lineText(line));
+        // Each line is split into its values once, however many values are taken from it.
+        if (!split_[line - 1]) {
+            values_[line - 1] = splitValues(lineText(line));
+            split_[line - 1] = true;
+        }
+        const std::vector<std::string> &values = values_[line - 1];
         if (k >= values.size()) {
             note("riga " + std::to_string(line) + ": manca " + what +
                  "; usato il valore predefinito");
@@ -130,6 +135,8 @@ public:
 
 private:
     std::vector<std::string> lines_;
+    std::vector<std::vector<std::string>> values_;
+    std::vector<bool> split_;
     std::string name_;
     std::vector<std::string> problems_;
     bool endNoted_ = false;
