@@ -127,6 +127,8 @@ int cmdInfo(const std::vector<std::string> &args) {
         std::fprintf(stderr, "%s\n", describeLoadError(r.error).c_str());
         return 1;
     }
+    if (!r.companionProblem.empty())
+        std::fprintf(stderr, "Attenzione: %s\n", r.companionProblem.c_str());
     std::fputs(wallJson(wall).c_str(), stdout);
     return 0;
 }

@@ -387,7 +387,13 @@ void setAside(LoadResult &result, const std::string &companion, const std::strin
     result.companionSetAside = companion;
 }
 
-std::string unusedText(const std::string &companion, const std::string &why) {
+std::string unusedText(const std::string &companion, std::string why) {
+    // The reason names the file already: say it once.
+    for (const char *sep : {", ", ": "})
+        if (why.rfind(companion + sep, 0) == 0) {
+            why.erase(0, companion.size() + 2);
+            break;
+        }
     return "Il file " + companion + " non è stato usato: " + why +
            "\nLa parete è letta dal file dati con le sezioni predefinite. Il file resta com'è; "
            "al prossimo salvataggio ne sarà conservata una copia (.bak).";
