@@ -705,9 +705,12 @@ void MainWindow::showPreferences() {
     PreferencesDialog dialog(
         state_, *prompts_, [this] { redrawSheet(); }, this);
     dialog.exec();
-    // The lap factor and tie diameter are saved with the wall.
-    if (wallLoaded() && (lap != state_.wall.LapFactor || tie != state_.wall.TieDiameter))
+    // The lap factor and tie diameter are saved with the wall. They are not on the undo
+    // stack, so undoing the wall's edits must not bring back the "saved" state either.
+    if (wallLoaded() && (lap != state_.wall.LapFactor || tie != state_.wall.TieDiameter)) {
+        undo_->resetClean();
         setModified(true);
+    }
 }
 
 void MainWindow::showBorderOffset(int side) {

@@ -3,6 +3,7 @@
 
 #include "border_offset_dialog.h"
 #include "command_table.h"
+#include "preferences_dialog.h"
 #include "drawing_area.h"
 #include "property_panel.h"
 #include "recent_files_menu.h"
@@ -128,19 +129,50 @@ TEST(UndoRedo, CleanWhenSavedAndEmptiedWhenAnotherWallOpens) {
     WindowUnderTest w(copy.path());
     MainWindow &mw = *w.window;
     QUndoStack &stack = *mw.undoStack();
+    // The clean state is the unsaved-changes mark of the title.
+    auto marked = [&] { return mw.windowTitle().endsWith('*'); };
     EXPECT_TRUE(stack.isClean());
     mw.propertyPanel()->itemById(kGridFoundation)->setText(1, "95");
     EXPECT_FALSE(stack.isClean());
+    EXPECT_TRUE(marked());
+    mw.action(CmdUndo)->trigger(); // back to the wall as opened: nothing to save
+    EXPECT_TRUE(stack.isClean());
+    EXPECT_FALSE(marked());
+    mw.action(CmdRedo)->trigger();
+    EXPECT_TRUE(marked());
     mw.executeCommand(CmdSave);
     EXPECT_TRUE(stack.isClean());
+    EXPECT_FALSE(marked());
     mw.action(CmdUndo)->trigger();
     EXPECT_FALSE(stack.isClean()); // the wall differs from the saved one again
+    EXPECT_TRUE(marked());
     mw.action(CmdRedo)->trigger();
     EXPECT_TRUE(stack.isClean());
+    EXPECT_FALSE(marked());
     w.prompts->openAnswer = copy.path("P2.PAR");
     mw.executeCommand(CmdOpen);
     EXPECT_EQ(stack.count(), 0);
     EXPECT_TRUE(stack.isClean());
+    EXPECT_FALSE(marked());
+
+    // A new lap factor is saved with the wall but is not undone: undoing the grid edit made
+    // after it must leave the wall marked as changed.
+    QTimer timer;
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (auto *d = qobject_cast<PreferencesDialog *>(QApplication::activeModalWidget())) {
+            d->lapFactorBox()->setText("50");
+            d->exitButton()->click();
+        }
+    });
+    timer.start();
+    mw.executeCommand(CmdPreferences);
+    timer.stop();
+    ASSERT_FLOAT_EQ(mw.state().wall.LapFactor, 50);
+    mw.propertyPanel()->itemById(kGridFoundation)->setText(1, "95");
+    mw.action(CmdUndo)->trigger();
+    EXPECT_FALSE(stack.isClean());
+    EXPECT_TRUE(marked());
 }
 
 TEST(SectionList, ListsTheCutsMovesThemByTheClickRulesAndHighlightsTheChoice) {
