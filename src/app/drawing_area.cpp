@@ -3,10 +3,15 @@
 
 #include "app/qtdraw/painter_surface.h"
 #include "drawings/sheet.h"
+#include "drawings/storey_frame.h"
 
 #include <QMouseEvent>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 namespace murcad::app {
 
@@ -100,12 +105,47 @@ void DrawingArea::paintHighlight(QPainter &p) {
                QPointF(view_.screenX(x2), view_.screenY(y2)));
 }
 
+void DrawingArea::setStoreyFlags(std::vector<StoreyFlag> flags) {
+    flags_ = std::move(flags);
+    update();
+}
+
+QRectF DrawingArea::storeyFlagRect(int storey) const {
+    if (storey < 0 || storey >= wall_.storeyCount() || wall_.TotalHeight <= 0)
+        return {};
+    // Right of the level figure at the storey's bottom (the figure is about 30 cm wide), at
+    // the figure's height; the offset is counted twice so the flag clears the figure wherever
+    // the mark stands.
+    const StoreyFrame f = storeyFrame(wall_, storey, elevationX_);
+    float x = view_.screenX(f.xR + wall_.Storeys[storey].OffsetRight + 60);
+    float y = view_.screenY(f.Y + 15);
+    float r = std::clamp(7 * view_.ViewScale, 5.0f, 12.0f);
+    return QRectF(x - r, y - r, 2 * r, 2 * r);
+}
+
 void DrawingArea::paintEvent(QPaintEvent *) {
     if (dirty_ || image_.deviceIndependentSize().toSize() != size())
         renderNow();
     QPainter p(this);
     p.drawImage(0, 0, image_);
     paintHighlight(p);
+    if (!flags_.empty()) {
+        p.setRenderHint(QPainter::Antialiasing);
+        for (const StoreyFlag &flag : flags_) {
+            QRectF r = storeyFlagRect(flag.storey);
+            if (r.isEmpty())
+                continue;
+            p.setPen(QPen(Qt::white, 1));
+            p.setBrush(QColor(210, 0, 0));
+            p.drawEllipse(r);
+            QFont font = p.font();
+            font.setBold(true);
+            font.setPixelSize(std::max(8, static_cast<int>(r.height() * 0.8)));
+            p.setFont(font);
+            p.drawText(r, Qt::AlignCenter, QStringLiteral("!"));
+        }
+        p.setRenderHint(QPainter::Antialiasing, false);
+    }
     if (tool_.BandShown) {
         // A dotted frame in the colour that stands out on the background.
         const BandRect &b = tool_.Band;
@@ -114,6 +154,22 @@ void DrawingArea::paintEvent(QPaintEvent *) {
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRect(QPoint(b.left, b.top), QPoint(b.right, b.bottom)));
     }
+}
+
+bool DrawingArea::event(QEvent *e) {
+    if (e->type() == QEvent::ToolTip) {
+        auto *help = static_cast<QHelpEvent *>(e);
+        for (const StoreyFlag &flag : flags_) {
+            if (storeyFlagRect(flag.storey).adjusted(-3, -3, 3, 3).contains(help->pos())) {
+                QToolTip::showText(help->globalPos(), flag.text, this);
+                return true;
+            }
+        }
+        QToolTip::hideText();
+        e->ignore();
+        return true;
+    }
+    return QWidget::event(e);
 }
 
 void DrawingArea::resizeEvent(QResizeEvent *) {

@@ -13,8 +13,15 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace murcad::app {
+
+/// A storey whose detailing checks fail, flagged beside its level mark (on screen only).
+struct StoreyFlag {
+    int storey = 0;
+    QString text; ///< the failed checks, shown when the pointer rests on the flag
+};
 
 /// Paints the sheet of a wall through the Qt painter surface, from the model every time it is
 /// asked to redraw (panning redraws from the model, never from the file), with the zoom-window
@@ -40,6 +47,11 @@ public:
     /// The cut chosen in the section list, drawn over its mark on the elevation (none: nothing).
     void setHighlight(std::optional<SectionHit> cut);
     std::optional<SectionHit> highlight() const { return highlight_; }
+    /// The storeys to flag beside their level marks; drawn over the sheet, never into it.
+    void setStoreyFlags(std::vector<StoreyFlag> flags);
+    const std::vector<StoreyFlag> &storeyFlags() const { return flags_; }
+    /// Centre and radius (pixels) of the flag of storey i on the sheet as last drawn.
+    QRectF storeyFlagRect(int storey) const;
 
     std::function<void(int button, float x, float y)> onMousePress;
     std::function<void(int buttons, float x, float y)> onMouseMove;
@@ -56,6 +68,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *) override;
     void mouseReleaseEvent(QMouseEvent *) override;
     void wheelEvent(QWheelEvent *) override;
+    bool event(QEvent *) override;
 
 private:
     void paintHighlight(QPainter &p);
@@ -70,6 +83,7 @@ private:
     int redrawCount_ = 0;
     int wheelRemainder_ = 0;
     std::optional<SectionHit> highlight_;
+    std::vector<StoreyFlag> flags_;
 };
 
 /// Button bits of a Qt button (left 1, right 2, middle 4).

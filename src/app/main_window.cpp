@@ -3,6 +3,7 @@
 
 #include "app_icons.h"
 #include "border_offset_dialog.h"
+#include "checks_panel.h"
 #include "command_table.h"
 #include "drawing_area.h"
 #include "dxf_dialog.h"
@@ -17,6 +18,7 @@
 #include "undo_commands.h"
 
 #include "drawings/marks.h"
+#include "checks/check_text.h"
 #include "drawings/sheet.h"
 #include "geometry/numbers.h"
 #include "geometry/section_pick.h"
@@ -103,14 +105,23 @@ MainWindow::MainWindow(const StartupOptions &options, std::unique_ptr<Prompts> p
     pointerLabel_->setMinimumWidth(220);
     statusBar()->addPermanentWidget(pointerLabel_);
 
+    checks_ = new ChecksPanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, checks_);
+    resizeDocks({checks_}, {170}, Qt::Vertical);
+
     placeWindow(options.usePlacementStore);
     readSettingsFile();
     state_.UserProfilePath =
         options.userProfileFile.empty() ? userProfilePath() : options.userProfileFile;
     if (QString bad = loadUserPreferences(state_); !bad.isEmpty())
         prompts_->warn(this, kWarningTitle, bad);
+    std::vector<std::string> limitWarnings;
+    state_.checkLimits = readCheckLimits(state_.UserProfilePath, limitWarnings);
+    for (const std::string &w : limitWarnings)
+        prompts_->warn(this, kWarningTitle, qs(w));
     buildCommands();
     buildSectionList();
+    menuBar()->insertAction(actions_[CmdAbout], checks_->toggleViewAction());
     state_.wall.TieDiameter = 6;
     sheet_ = computeSheetExtents(state_.wall);
     fitSheet(view_, sheet_);
@@ -141,6 +152,29 @@ float MainWindow::elevationX() const {
 
 void MainWindow::redrawSheet() {
     area_->redrawSheet();
+    refreshChecks();
+}
+
+void MainWindow::refreshChecks() {
+    std::vector<CheckResult> results;
+    if (wallLoaded())
+        results = checkWall(state_.wall, state_.checkLimits);
+    if (results == checks_->results())
+        return; // zoom and pan: nothing to check again
+    checks_->showResults(results);
+    // Each storey with a failed check gets a flag beside its level mark, naming the failures.
+    std::vector<StoreyFlag> flags;
+    for (const CheckResult &r : results) {
+        if (r.outcome != CheckOutcome::Fail)
+            continue;
+        if (flags.empty() || flags.back().storey != r.storey)
+            flags.push_back({r.storey, qs(checkStoreyName(r.storey) +
+                                          ": verifiche non soddisfatte")});
+        flags.back().text += qs("\n" + checkPlaceText(r) + " - " + r.check + ": " +
+                                checkValueText(r) + ", limite " + checkLimitText(r) + " (" +
+                                r.clause + ")");
+    }
+    area_->setStoreyFlags(std::move(flags));
 }
 
 void MainWindow::computeExtentsAndFit() {

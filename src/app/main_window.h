@@ -24,6 +24,7 @@ class QUndoStack;
 
 namespace murcad::app {
 
+class ChecksPanel;
 class DrawingArea;
 class PropertyPanel;
 class RecentFilesMenu;
@@ -72,6 +73,7 @@ public:
     RecentFilesMenu *recentFiles() const { return recent_; }
     /// The edits of the wall since it was opened; clean when they are all saved.
     QUndoStack *undoStack() const { return undo_; }
+    ChecksPanel *checksPanel() const { return checks_; }
     QAction *action(int id) const;
     QToolBar *toolbar() const { return toolbar_; }
     Prompts &prompts() { return *prompts_; }
@@ -79,7 +81,7 @@ public:
 
     /// The x of the elevation's reference axis of the sheet now shown.
     float elevationX() const;
-    /// Redraws the sheet from the model.
+    /// Redraws the sheet from the model and runs the detailing checks again.
     void redrawSheet();
     /// Sheet extents from the model, then the whole sheet in the box.
     void computeExtentsAndFit();
@@ -142,6 +144,7 @@ private:
     bool readCutValue(bool horizontal, const QString &text, float &value);
     void warnTableFull(bool horizontal);
     QString deleteByQuestion(const std::vector<SectionHit> &cuts);
+    void refreshChecks();
 
     AppState state_;
     ViewWindow view_;
@@ -152,6 +155,7 @@ private:
     std::unique_ptr<Prompts> prompts_;
     DrawingArea *area_ = nullptr;
     PropertyPanel *grid_ = nullptr;
+    ChecksPanel *checks_ = nullptr;
     QToolBar *toolbar_ = nullptr;
     QLabel *pointerLabel_ = nullptr;
     QUndoStack *undo_ = nullptr;

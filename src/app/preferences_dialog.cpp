@@ -2,10 +2,12 @@
 #include "preferences_dialog.h"
 
 #include "colour_ink.h"
+#include "detailing_limits_box.h"
 
 #include "geometry/numbers.h"
 #include "model/preferences.h"
 #include "model/settings_file.h"
+#include "model/user_profile.h"
 
 #include <QButtonGroup>
 #include <QColorDialog>
@@ -137,6 +139,8 @@ PreferencesDialog::PreferencesDialog(AppState &state, Prompts &prompts,
     auto *top = new QHBoxLayout;
     top->addLayout(left);
     top->addWidget(colours);
+    checkLimits_ = new DetailingLimitsBox(state.checkLimits);
+    top->addWidget(checkLimits_);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);
@@ -197,6 +201,22 @@ void PreferencesDialog::saveSettings() {
     if (!writeSettings(state_.ProfileFolder, values, &why))
         prompts_.warn(this, kWarningTitle,
                       QStringLiteral("Impostazioni non salvate.\n") + QString::fromStdString(why));
+    // The limits of the detailing checks go to the user's own preferences file.
+    if (readCheckLimits() &&
+        !updateUserProfile(
+            userProfilePath(),
+            [this](UserProfile &p) { setDetailingLimits(p, state_.checkLimits); }, &why))
+        prompts_.warn(this, kWarningTitle,
+                      QStringLiteral("Limiti delle verifiche non salvati.\n") +
+                          QString::fromStdString(why));
+}
+
+bool PreferencesDialog::readCheckLimits() {
+    QString why;
+    if (checkLimits_->read(state_.checkLimits, why))
+        return true;
+    prompts_.warn(this, kWarningTitle, QStringLiteral("Limite non ammesso.\n") + why);
+    return false;
 }
 
 void PreferencesDialog::leave() {
@@ -216,6 +236,7 @@ void PreferencesDialog::leave() {
                       QStringLiteral("Diametro non ammesso.\n%1: valori ammessi %2.")
                           .arg(QString::fromUtf8(limits::kTieDiameterLimit.name),
                                QString::fromStdString(limits::rangeText(limits::kTieDiameterLimit))));
+    readCheckLimits();
     if (redraw_)
         redraw_();
     QDialog::accept();

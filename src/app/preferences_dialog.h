@@ -15,6 +15,8 @@ class QRadioButton;
 
 namespace murcad::app {
 
+class DetailingLimitsBox;
+
 /// Colour and background changes take effect on the drawing at once (through redraw); the
 /// numbers when the dialog is left with "&Esci"; the settings file is written by "Salva".
 class PreferencesDialog : public QDialog {
@@ -32,6 +34,7 @@ public:
     QPushButton *defaultColoursButton() const { return defaults_; }
     QPushButton *saveButton() const { return save_; }
     QPushButton *exitButton() const { return exit_; }
+    DetailingLimitsBox *checkLimitsBox() const { return checkLimits_; }
     /// The swatch button of colour item 1..5 ("Quote", "Bordi", "Ferri", "Testo", "Sezione").
     QPushButton *colourButton(int id) const { return colourButtons_.at(id - 1); }
     /// Sets colour item id 1..5 as the colour editor would; other ids change nothing.
@@ -48,6 +51,7 @@ private:
     void backgroundChosen(int index);
     void saveSettings();
     void leave();
+    bool readCheckLimits();
 
     AppState &state_;
     Prompts &prompts_;
@@ -62,6 +66,7 @@ private:
     QPushButton *defaults_ = nullptr;
     QPushButton *save_ = nullptr;
     QPushButton *exit_ = nullptr;
+    DetailingLimitsBox *checkLimits_ = nullptr;
     bool leaving_ = false;
 };
 

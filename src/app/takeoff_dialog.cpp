@@ -1,6 +1,7 @@
 // Take-off dialog: the run, its HTML view, the per-diameter option and the RTF save step.
 #include "takeoff_dialog.h"
 
+#include "checks/check_text.h"
 #include "takeoff/batch.h"
 #include "takeoff/report_html.h"
 #include "takeoff/report_numbers.h"
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -29,6 +31,8 @@ TakeoffDialog::TakeoffDialog(AppState &state, std::vector<std::string> batchPath
     // Room between the columns of the tables, as the tab stops of the RTF document give.
     viewer_->document()->setDefaultStyleSheet(
         QStringLiteral("td { padding-left: 6px; padding-right: 14px; }"));
+    checksLine_ = new QLabel;
+    checksLine_->setWordWrap(true);
     save_ = new QPushButton(QStringLiteral("Salva computo"));
     close_ = new QPushButton(QStringLiteral("Chiudi"));
     connect(perDiameter_, &QCheckBox::toggled, this, &TakeoffDialog::compute);
@@ -42,6 +46,7 @@ TakeoffDialog::TakeoffDialog(AppState &state, std::vector<std::string> batchPath
     buttons->addWidget(close_);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(viewer_);
+    layout->addWidget(checksLine_);
     layout->addLayout(buttons);
     resize(680, 640);
     compute();
@@ -49,8 +54,13 @@ TakeoffDialog::TakeoffDialog(AppState &state, std::vector<std::string> batchPath
 
 void TakeoffDialog::compute() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::string checks;
+    bool checksFail = false;
     if (state_.ReportFlag == 0) {
         run_ = takeOffSingleWall(state_.wall);
+        CheckSummary s = summarise(checkWall(state_.wall, state_.checkLimits));
+        checks = checksTakeoffLine(s);
+        checksFail = s.failed > 0;
     } else {
         // Each file is loaded into a copy: the wall open in the main window stays as it is.
         Wall scratch = state_.wall;
@@ -59,12 +69,26 @@ void TakeoffDialog::compute() {
         progress.setWindowTitle(QStringLiteral("Computo materiali"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(300);
+        int checked = 0, failing = 0;
         run_ = takeOffFiles(batchPaths_, scratch, loadWall,
-                            [&progress](int done, int, const std::string &, bool) {
+                            [&](int done, int, const std::string &, bool computed) {
+                                // The wall just taken off is in scratch: check it too.
+                                if (computed) {
+                                    ++checked;
+                                    if (summarise(checkWall(scratch, state_.checkLimits)).failed)
+                                        ++failing;
+                                }
                                 progress.setValue(done);
                                 QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
                             });
+        checks = "Verifiche di dettaglio (EN 1992-1-1): " +
+                 (failing == 0 ? std::string("soddisfatte in tutte le pareti")
+                               : std::to_string(failing) + (failing == 1 ? " parete su " : " pareti su ") +
+                                     std::to_string(checked) + " con verifiche non soddisfatte");
+        checksFail = failing > 0;
     }
+    checksLine_->setText(QString::fromStdString(checks));
+    checksLine_->setStyleSheet(checksFail ? QStringLiteral("color: #be0000;") : QString());
     ReportOptions options;
     options.perDiameter = perDiameter_->isChecked();
     options.decimalSeparator = userDecimalSeparator();

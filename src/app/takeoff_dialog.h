@@ -11,6 +11,7 @@
 #include <vector>
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QTextBrowser;
 
@@ -33,6 +34,8 @@ public:
     /// The RTF document as it would be saved (UTF-8).
     const std::string &rtf() const { return rtf_; }
     QTextBrowser *viewer() const { return viewer_; }
+    /// The line saying how many detailing checks fail.
+    QLabel *checksLine() const { return checksLine_; }
     QCheckBox *perDiameterOption() const { return perDiameter_; }
     QPushButton *saveButton() const { return save_; }
     QPushButton *closeButton() const { return close_; }
@@ -49,6 +52,7 @@ private:
     std::string rtf_;
     QCheckBox *perDiameter_ = nullptr;
     QTextBrowser *viewer_ = nullptr;
+    QLabel *checksLine_ = nullptr;
     QPushButton *save_ = nullptr;
     QPushButton *close_ = nullptr;
 };

@@ -67,6 +67,24 @@ std::string checksSummaryText(const CheckSummary &s) {
     return t;
 }
 
+std::string checksTakeoffLine(const CheckSummary &s) {
+    std::string t = "Verifiche di dettaglio (EN 1992-1-1): ";
+    if (s.failed == 0) {
+        t += s.checks == 1 ? "1 verifica soddisfatta"
+                           : "tutte le " + std::to_string(s.checks) + " verifiche soddisfatte";
+    } else {
+        t += std::to_string(s.failed) + (s.failed == 1 ? " non soddisfatta" : " non soddisfatte") +
+             " su " + std::to_string(s.checks);
+        t += s.failingStoreys.size() == 1 ? " (piano " : " (piani ";
+        for (std::size_t k = 0; k < s.failingStoreys.size(); ++k)
+            t += (k ? ", " : "") + std::to_string(s.failingStoreys[k] + 1);
+        t += ")";
+    }
+    if (s.warnings > 0)
+        t += ", " + std::to_string(s.warnings) + (s.warnings == 1 ? " avviso" : " avvisi");
+    return t;
+}
+
 std::string checksTable(const std::string &title, const std::vector<CheckResult> &results) {
     using Row = std::array<std::string, 7>;
     std::vector<Row> rows;

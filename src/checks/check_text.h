@@ -25,4 +25,8 @@ std::string checksTable(const std::string &title, const std::vector<CheckResult>
 /// "12 verifiche: 11 soddisfatte, 0 avvisi, 1 non soddisfatta (piani 3, 4)".
 std::string checksSummaryText(const CheckSummary &s);
 
+/// The line of the bill of materials about the checks of one wall, e.g. "Verifiche di
+/// dettaglio (EN 1992-1-1): 2 non soddisfatte su 130 (piani 3, 4)".
+std::string checksTakeoffLine(const CheckSummary &s);
+
 } // namespace murcad

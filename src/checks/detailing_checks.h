@@ -2,7 +2,7 @@
 // storey by storey, from the bars the drawings show and the bill of materials counts.
 #pragma once
 
-#include "checks/detailing_limits.h"
+#include "model/detailing_limits.h"
 #include "model/wall.h"
 
 #include <string>
@@ -32,6 +32,8 @@ struct CheckResult {
     std::string unit;                  ///< "%", "mm", "cm²/m", "1/m²"
     CheckOutcome outcome = CheckOutcome::Pass;
     std::string note;                  ///< why a warning, or how the limit was taken
+
+    bool operator==(const CheckResult &) const = default;
 };
 
 /// Counts of a set of results.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "colours/layers.h"
+#include "model/detailing_limits.h"
 #include "model/user_profile.h"
 #include "model/wall.h"
 #include "model/wall_save.h"
@@ -32,6 +33,7 @@ struct AppState {
     int ReportFlag = 0; ///< 0 take-off of the current wall, else of the DXF batch
     std::string UserProfilePath; ///< the user's own preferences file (see userProfilePath)
     TitleBlockTexts TitleBlock;  ///< project, drawn by, checked by, revision of the sheets
+    DetailingLimits checkLimits; ///< limits of the detailing checks, from the user preferences
 };
 
 } // namespace murcad

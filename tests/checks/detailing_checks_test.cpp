@@ -1,7 +1,6 @@
 // Detailing checks on hand-computed walls: each rule on both sides of its limit.
 #include "checks/check_text.h"
 #include "checks/detailing_checks.h"
-#include "model/user_profile.h"
 #include "model/wall_file.h"
 
 #include <gtest/gtest.h>
@@ -221,42 +220,11 @@ TEST(DetailingChecks, EveryExampleRunsAndTheTableNamesEveryStorey) {
     }
 }
 
-TEST(DetailingLimits, ReadsACommaAndRefusesValuesOutsideTheRange) {
+TEST(DetailingChecks, ANationalAnnexValueChangesTheOutcome) {
     DetailingLimits lim;
-    const DetailingParameter *p = findDetailingParameter("RhoVMin");
-    ASSERT_NE(p, nullptr);
-    EXPECT_TRUE(setDetailingLimit(lim, *p, "0,0025"));
-    EXPECT_DOUBLE_EQ(lim.rhoVMin, 0.0025);
-    EXPECT_EQ(detailingLimitText(lim, *p), "0.0025");
-    std::string why;
-    EXPECT_FALSE(setDetailingLimit(lim, *p, "0.5", &why));
-    EXPECT_NE(why.find("RhoVMin"), std::string::npos);
-    EXPECT_FALSE(setDetailingLimit(lim, *p, "0.002x", &why));
-    EXPECT_DOUBLE_EQ(lim.rhoVMin, 0.0025);
-    // A national annex's value changes the outcome.
-    lim = {};
     lim.rhoVMin = 0.0015;
     std::vector<CheckResult> rs = checkWall(plainWall(8, 48), lim);
     EXPECT_EQ(find(rs, "Armatura verticale minima")->outcome, CheckOutcome::Pass);
-}
-
-TEST(DetailingLimits, KeptInTheirSectionOfTheUserPreferences) {
-    DetailingLimits lim;
-    lim.tiesPerSquareMetreMin = 3.5;
-    lim.vertSpacingMaxMm = 300;
-    UserProfile profile = UserProfile::parse("[cartiglio]\nprogetto = P\n", "preferenze.ini");
-    setDetailingLimits(profile, lim);
-    UserProfile again = UserProfile::parse(profile.serialise(), "preferenze.ini");
-    EXPECT_EQ(detailingLimits(again), lim);
-    EXPECT_EQ(again.text(kTitleBlockSection, "progetto"), "P");
-
-    // A value out of range keeps the recommended one and says where it was.
-    std::vector<LoadError> messages;
-    UserProfile bad = UserProfile::parse("[verifiche]\nRhoVMax = 7\n", "preferenze.ini");
-    EXPECT_EQ(detailingLimits(bad, &messages), DetailingLimits{});
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].line, 2);
-    EXPECT_EQ(changedDetailingLimits(lim).size(), 2u);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The limits of the reinforcement detailing checks: the parameter table and its text form.
-#include "checks/detailing_limits.h"
+#include "model/detailing_limits.h"
 
 #include "geometry/numbers.h"
 #include "model/user_profile.h"
