@@ -18,10 +18,6 @@ double barArea(int d) {
     return std::numbers::pi * d * d / 400.0;
 }
 
-double rowArea(const VerticalRow &r) {
-    return static_cast<double>(r.positions.size()) * barArea(r.diameter);
-}
-
 std::string fixed(double v, int decimals) {
     return formatNumber(v, decimals);
 }
@@ -61,20 +57,23 @@ struct ZoneGaps {
 };
 
 ZoneGaps widestGaps(const StoreyBars &b) {
-    std::vector<std::pair<double, CheckZone>> bars;
-    for (const VerticalRow &r : b.rows)
-        for (double x : r.positions)
-            bars.emplace_back(x, r.zone);
-    std::sort(bars.begin(), bars.end(),
-              [](const auto &a, const auto &c) { return a.first < c.first; });
     ZoneGaps g;
-    for (std::size_t k = 1; k < bars.size(); ++k) {
-        double gap = bars[k].first - bars[k - 1].first;
-        CheckZone z = bars[k].second == bars[k - 1].second ? bars[k].second : CheckZone::Web;
-        double &widest = z == CheckZone::LeftEdge    ? g.left
-                         : z == CheckZone::RightEdge ? g.right
-                                                     : g.web;
-        widest = std::max(widest, gap);
+    for (int layer = 0; layer < 2; ++layer) {
+        std::vector<std::pair<double, CheckZone>> bars;
+        for (const VerticalRow &r : b.rows)
+            if (r.layer == layer)
+                for (double x : r.positions)
+                    bars.emplace_back(x, r.zone);
+        std::sort(bars.begin(), bars.end(),
+                  [](const auto &a, const auto &c) { return a.first < c.first; });
+        for (std::size_t k = 1; k < bars.size(); ++k) {
+            double gap = bars[k].first - bars[k - 1].first;
+            CheckZone z = bars[k].second == bars[k - 1].second ? bars[k].second : CheckZone::Web;
+            double &widest = z == CheckZone::LeftEdge    ? g.left
+                             : z == CheckZone::RightEdge ? g.right
+                                                         : g.web;
+            widest = std::max(widest, gap);
+        }
     }
     return g;
 }
@@ -90,11 +89,8 @@ void checkVertical(StoreyChecks &sc, const StoreyBars &b, double Ac, double asV,
     // Half of the least steel on each face: a single layer has none at either face.
     double faceLimit = lim.faceShareOfMin * lim.rhoVMin * 100;
     if (b.faces >= 2) {
-        double face = 0;
-        for (const VerticalRow &r : b.rows)
-            face += rowArea(r);
-        sc.add(CheckZone::Storey, "Armatura verticale per faccia", "9.6.2(2)", face / Ac * 100,
-               faceLimit, LimitSense::AtLeast, "%");
+        sc.add(CheckZone::Storey, "Armatura verticale per faccia", "9.6.2(2)",
+               b.leastFaceArea / Ac * 100, faceLimit, LimitSense::AtLeast, "%");
     } else {
         CheckResult &r =
             sc.add(CheckZone::Storey, "Armatura verticale per faccia", "9.6.2(2)", 0.0,
@@ -141,26 +137,9 @@ void checkHorizontal(StoreyChecks &sc, const StoreyBars &b, double asV, double t
                lim.horizSpacingMaxMm, LimitSense::AtMost, "mm", "nessuna barra orizzontale");
 }
 
-struct ZoneBars {
-    double area = 0; ///< both faces, cm²
-    int largest = 0, smallest = 0;
-};
-
-ZoneBars zoneBars(const StoreyBars &b, bool (*inZone)(CheckZone)) {
-    ZoneBars z;
-    for (const VerticalRow &r : b.rows) {
-        if (!inZone(r.zone) || r.positions.empty() || r.diameter <= 0)
-            continue;
-        z.area += rowArea(r) * b.faces;
-        z.largest = std::max(z.largest, r.diameter);
-        z.smallest = z.smallest == 0 ? r.diameter : std::min(z.smallest, r.diameter);
-    }
-    return z;
-}
-
 /// Links of a zone carrying more than the column ratio: their diameter and spacing.
 /// spacing 0 means no links at all.
-void checkLinks(StoreyChecks &sc, CheckZone zone, const ZoneBars &z, double zoneRatio,
+void checkLinks(StoreyChecks &sc, CheckZone zone, const ZoneSteel &z, double zoneRatio,
                 int linkDiameter, double spacingCm, double lesserSideCm, const char *what,
                 const std::string &which, const DetailingLimits &lim) {
     std::string ratioNote = "rapporto " + fixed(zoneRatio * 100, 2) + " %";
@@ -178,10 +157,6 @@ void checkLinks(StoreyChecks &sc, CheckZone zone, const ZoneBars &z, double zone
            spacingLimit, LimitSense::AtMost, "mm", ratioNote);
 }
 
-bool isLeft(CheckZone z) { return z == CheckZone::LeftEdge; }
-bool isRight(CheckZone z) { return z == CheckZone::RightEdge; }
-bool isAny(CheckZone) { return true; }
-
 void checkTransverse(StoreyChecks &sc, const StoreyBars &b, double Ac, double asV,
                      double thickness, const DetailingLimits &lim) {
     double storeyRatio = asV / Ac;
@@ -189,10 +164,10 @@ void checkTransverse(StoreyChecks &sc, const StoreyBars &b, double Ac, double as
     if (b.edgeZones && b.edgeLength > 0) {
         // Each edge zone taken alone as a column of edge length by thickness.
         double column = b.edgeLength * thickness;
-        std::pair<CheckZone, bool (*)(CheckZone)> zones[] = {{CheckZone::LeftEdge, isLeft},
-                                                             {CheckZone::RightEdge, isRight}};
-        for (auto [zone, inZone] : zones) {
-            ZoneBars z = zoneBars(b, inZone);
+        std::pair<CheckZone, const ZoneSteel *> zones[] = {{CheckZone::LeftEdge, &b.left},
+                                                           {CheckZone::RightEdge, &b.right}};
+        for (auto [zone, steel] : zones) {
+            const ZoneSteel &z = *steel;
             double ratio = z.area / column;
             if (!(ratio > lim.columnRatio) && !storeyNeeds)
                 continue;
@@ -215,7 +190,7 @@ void checkTransverse(StoreyChecks &sc, const StoreyBars &b, double Ac, double as
         double spacing = 0;
         if (b.webTies > 0 && webArea > 0)
             spacing = 100 / std::sqrt(b.webTies / webArea);
-        checkLinks(sc, CheckZone::Web, zoneBars(b, isAny), storeyRatio, b.tieDiameter, spacing,
+        checkLinks(sc, CheckZone::Web, b.all, storeyRatio, b.tieDiameter, spacing,
                    thickness, "legature", "legature \xc3\x98" + std::to_string(b.tieDiameter),
                    lim);
     }
@@ -246,9 +221,7 @@ std::vector<CheckResult> checkWall(const Wall &wall, const DetailingLimits &lim)
             r.outcome = CheckOutcome::Warning;
             continue;
         }
-        double asV = 0;
-        for (const VerticalRow &r : b.rows)
-            asV += rowArea(r) * b.faces;
+        double asV = b.verticalArea;
         checkVertical(sc, b, Ac, asV, t, lim);
         checkHorizontal(sc, b, asV, t, lim);
         checkTransverse(sc, b, Ac, asV, t, lim);

@@ -1,86 +1,103 @@
-// The bars of one storey as the detailing checks see them, from the counts of the bill of
-// materials.
+// The bars of one storey as the detailing checks see them, read from the storey's bar layout.
 #include "checks/storey_bars.h"
 
-#include "bars/bar_counts.h"
+#include "bars/bar_layout.h"
 
 #include <algorithm>
+#include <numbers>
 
 namespace murcad {
 
 namespace {
 
-/// n bars evenly from a to b (one bar in the middle).
-std::vector<double> evenRow(double a, double b, int n) {
-    std::vector<double> xs;
-    if (n <= 0)
-        return xs;
-    if (n == 1)
-        return {(a + b) / 2};
-    for (int k = 0; k < n; ++k)
-        xs.push_back(a + (b - a) * k / (n - 1));
-    return xs;
+double barArea(int d) {
+    return std::numbers::pi * d * d / 400.0;
 }
 
-/// n web bars spread evenly over the span a..b, each standing in the middle of its share.
-std::vector<double> spreadRow(double a, double b, int n) {
-    std::vector<double> xs;
-    for (int k = 0; k < n; ++k)
-        xs.push_back(a + (b - a) * (k + 0.5) / n);
-    return xs;
+CheckZone checkZone(BarZone z) {
+    switch (z) {
+    case BarZone::LeftEdge:
+        return CheckZone::LeftEdge;
+    case BarZone::RightEdge:
+        return CheckZone::RightEdge;
+    case BarZone::Web:
+        break;
+    }
+    return CheckZone::Web;
 }
 
-/// Widest spacing of the stirrups of storey i: the horizontal spacing when any set stands
-/// above the closely spaced base zone, else the base zone's spacing; 0 without stirrups.
-double widestStirrupSpacing(const StirrupZones &z) {
-    if (z.sets <= 0)
-        return 0;
-    return z.sets > z.baseSets ? z.spacing : z.critSpacing;
+void addSteel(ZoneSteel &z, int diameter) {
+    z.area += barArea(diameter);
+    z.largest = std::max(z.largest, diameter);
+    z.smallest = z.smallest == 0 ? diameter : std::min(z.smallest, diameter);
+}
+
+/// Widest distance between adjacent levels, or fallback for fewer than two levels.
+double widestGap(const std::vector<float> &levels, double fallback) {
+    if (levels.size() < 2)
+        return levels.empty() ? 0 : fallback;
+    std::vector<float> sorted = levels;
+    std::sort(sorted.begin(), sorted.end());
+    double widest = 0;
+    for (std::size_t k = 1; k < sorted.size(); ++k)
+        widest = std::max(widest, static_cast<double>(sorted[k] - sorted[k - 1]));
+    return widest;
 }
 
 } // namespace
 
 StoreyBars storeyBars(const Wall &w, int i) {
     const Storey &s = w.Storeys[i];
+    const StoreyLayout lay = storeyLayout(w, i);
     StoreyBars b;
-    b.drawnLength = static_cast<double>(s.OffsetLeft) + s.Length + s.OffsetRight;
+    b.drawnLength = static_cast<double>(lay.xRight) - lay.xLeft;
     b.height = s.Height;
     b.edgeZones = w.NoEdgeZones == 0 && s.EdgeLength > 0;
-    b.faces = w.NoEdgeZones != 0 && w.SingleLayerVert != 0 ? 1 : 2;
-    double c = w.Cover;
-    double L = b.drawnLength;
+    b.edgeLength = b.edgeZones ? s.EdgeLength : 0;
 
-    // End bars: the edge zones' set A, or one bar at each end of a wall without edge zones.
-    EdgeBarCount edge = edgeBarCount(w, i);
-    int perRow = edgeBarsPerRow(w, i);
-    double d = edge.diameter / 10.0;
+    double near = 0, far = 0;
+    bool central = false;
+    auto take = [&](const std::vector<VerticalBar> &bars, int diameter) {
+        for (const VerticalBar &v : bars) {
+            CheckZone zone = checkZone(v.zone);
+            int layer = v.face == BarFace::Far ? 1 : 0;
+            auto row = std::find_if(b.rows.begin(), b.rows.end(), [&](const VerticalRow &r) {
+                return r.zone == zone && r.layer == layer && r.diameter == diameter;
+            });
+            if (row == b.rows.end()) {
+                b.rows.push_back({zone, layer, diameter, {}});
+                row = b.rows.end() - 1;
+            }
+            row->positions.push_back(v.x);
+            b.verticalArea += barArea(diameter);
+            (v.face == BarFace::Far ? far : near) += barArea(diameter);
+            central = central || v.face == BarFace::Middle;
+            addSteel(b.all, diameter);
+            if (zone == CheckZone::LeftEdge)
+                addSteel(b.left, diameter);
+            else if (zone == CheckZone::RightEdge)
+                addSteel(b.right, diameter);
+        }
+    };
+    take(lay.edgeBars, lay.edgeDiameter);
+    take(lay.webBars, lay.webDiameter);
+    b.faces = central ? 1 : 2;
+    b.leastFaceArea = central ? 0 : std::min(near, far);
+
+    b.horizontalDiameter = lay.horizDiameter;
+    b.horizontalCount = static_cast<int>(lay.horizontalBars.size());
+    b.horizontalSpacing = widestGap(lay.horizontalLevels, s.HorizSpacing);
+
     if (b.edgeZones) {
-        b.edgeLength = s.EdgeLength;
-        b.rows.push_back({CheckZone::LeftEdge, edge.diameter, evenRow(c + d, s.EdgeLength - d, perRow)});
-        b.rows.push_back(
-            {CheckZone::RightEdge, edge.diameter, evenRow(L - s.EdgeLength + d, L - c - d, perRow)});
-    } else {
-        b.rows.push_back({CheckZone::LeftEdge, edge.diameter, evenRow(c + d, c + d, perRow)});
-        b.rows.push_back({CheckZone::RightEdge, edge.diameter, evenRow(L - c - d, L - c - d, perRow)});
+        b.stirrupDiameter = lay.horizDiameter;
+        b.stirrupSpacingMax = widestGap(lay.stirrupLevels, std::max(lay.stirrupSpacing,
+                                                                    lay.critSpacing));
     }
-    // Web bars over the span between the edge zones and the covers.
-    int webPerFace = webCount(w, i) / (w.SingleLayerVert == 0 ? 2 : 1);
-    double e = std::max(0.0f, s.EdgeLength);
-    b.rows.push_back({CheckZone::Web, s.DiamB, spreadRow(c + e, L - c - e, webPerFace)});
-
-    b.horizontalDiameter = s.HorizDiam;
-    b.horizontalCount = horizontalBarCount(w, i);
-    b.horizontalSpacing = b.horizontalCount > 0 ? s.HorizSpacing : 0;
-
-    if (b.edgeZones) {
-        b.stirrupDiameter = s.HorizDiam;
-        b.stirrupSpacingMax = widestStirrupSpacing(stirrupZones(w, i));
-    }
-    if (w.NoEdgeZones == 0) {
-        b.tieDiameter = w.TieDiameter;
-        b.ties = tieCount(w, i);
-        b.webTies = webTieCount(w, i);
-    }
+    b.tieDiameter = lay.tieDiameter;
+    b.ties = static_cast<int>(lay.ties.size());
+    b.webTies = static_cast<int>(
+        std::count_if(lay.ties.begin(), lay.ties.end(),
+                      [](const Tie &t) { return t.zone == BarZone::Web; }));
     return b;
 }
 

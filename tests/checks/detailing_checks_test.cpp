@@ -149,10 +149,15 @@ TEST(DetailingChecks, HorizontalSteelAgainstSectionAndVertical) {
     w.Storeys[0].HorizDiam = 16;
     EXPECT_EQ(outcomeOf(w, "Armatura orizzontale minima"), CheckOutcome::Pass);
 
+    // The counted levels stand evenly over the storey: 300 / 37.5 = 8 levels 375 mm apart;
+    // at 40 the bill counts 7 levels, which stand 428.6 mm apart.
     w = plainWall(12, 20);
+    w.Storeys[0].HorizSpacing = 37.5f;
+    rs = checkWall(w);
+    h = find(rs, "Interasse barre orizzontali");
+    EXPECT_NEAR(h->value, 375, 1e-3);
+    EXPECT_EQ(h->outcome, CheckOutcome::Pass);
     w.Storeys[0].HorizSpacing = 40;
-    EXPECT_EQ(outcomeOf(w, "Interasse barre orizzontali"), CheckOutcome::Pass);
-    w.Storeys[0].HorizSpacing = 40.5f;
     EXPECT_EQ(outcomeOf(w, "Interasse barre orizzontali"), CheckOutcome::Fail);
 }
 
