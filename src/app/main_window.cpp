@@ -105,7 +105,9 @@ MainWindow::MainWindow(const StartupOptions &options, std::unique_ptr<Prompts> p
     pointerLabel_->setMinimumWidth(220);
     statusBar()->addPermanentWidget(pointerLabel_);
 
+    // The checks run under the drawing; the docks at the right keep their full height.
     checks_ = new ChecksPanel(this);
+    setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
     addDockWidget(Qt::BottomDockWidgetArea, checks_);
     resizeDocks({checks_}, {170}, Qt::Vertical);
 
@@ -121,7 +123,6 @@ MainWindow::MainWindow(const StartupOptions &options, std::unique_ptr<Prompts> p
         prompts_->warn(this, kWarningTitle, qs(w));
     buildCommands();
     buildSectionList();
-    menuBar()->insertAction(actions_[CmdAbout], checks_->toggleViewAction());
     state_.wall.TieDiameter = 6;
     sheet_ = computeSheetExtents(state_.wall);
     fitSheet(view_, sheet_);
