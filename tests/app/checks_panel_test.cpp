@@ -77,7 +77,9 @@ TEST(ChecksPanelTest, RefreshedAfterAnEditAndAfterNewLimits) {
 }
 
 TEST(ChecksPanelTest, LimitsEditedInThePreferencesAndSavedToTheUserProfile) {
+    QTemporaryDir profile; // the settings file "Salva" also writes
     AppState state;
+    state.ProfileFolder = profile.path().toStdString();
     ScriptedPrompts prompts;
     {
         PreferencesDialog d(state, prompts, [] {});
