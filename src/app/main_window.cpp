@@ -157,11 +157,16 @@ void MainWindow::redrawSheet() {
 }
 
 void MainWindow::refreshChecks() {
+    // Zoom and pan redraw too: the checks run again only when the wall or the limits changed.
+    if (state_.wall == checkedWall_ && state_.checkLimits == checkedLimits_)
+        return;
+    checkedWall_ = state_.wall;
+    checkedLimits_ = state_.checkLimits;
     std::vector<CheckResult> results;
     if (wallLoaded())
         results = checkWall(state_.wall, state_.checkLimits);
     if (results == checks_->results())
-        return; // zoom and pan: nothing to check again
+        return;
     checks_->showResults(results);
     // Each storey with a failed check gets a flag beside its level mark, naming the failures.
     std::vector<StoreyFlag> flags;

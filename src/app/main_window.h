@@ -156,6 +156,8 @@ private:
     DrawingArea *area_ = nullptr;
     PropertyPanel *grid_ = nullptr;
     ChecksPanel *checks_ = nullptr;
+    Wall checkedWall_;               ///< the wall the checks shown were run on
+    DetailingLimits checkedLimits_;  ///< and their limits
     QToolBar *toolbar_ = nullptr;
     QLabel *pointerLabel_ = nullptr;
     QUndoStack *undo_ = nullptr;
