@@ -106,7 +106,7 @@ void ChecksPanel::fill() {
 DetailingLimits readCheckLimits(const std::string &path, std::vector<std::string> &warnings) {
     UserProfile profile;
     std::vector<LoadError> messages;
-    loadUserProfile(path, profile, &messages);
+    loadUserProfile(path, profile); // the file itself is reported with the title block
     DetailingLimits limits = detailingLimits(profile, &messages);
     for (const LoadError &e : messages)
         warnings.push_back(describeLoadError(e));

@@ -202,9 +202,9 @@ void PreferencesDialog::saveSettings() {
         prompts_.warn(this, kWarningTitle,
                       QStringLiteral("Impostazioni non salvate.\n") + QString::fromStdString(why));
     // The limits of the detailing checks go to the user's own preferences file.
-    if (readCheckLimits() &&
+    if (readCheckLimits() && !state_.UserProfilePath.empty() &&
         !updateUserProfile(
-            userProfilePath(),
+            state_.UserProfilePath,
             [this](UserProfile &p) { setDetailingLimits(p, state_.checkLimits); }, &why))
         prompts_.warn(this, kWarningTitle,
                       QStringLiteral("Limiti delle verifiche non salvati.\n") +

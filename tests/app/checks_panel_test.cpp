@@ -80,6 +80,7 @@ TEST(ChecksPanelTest, LimitsEditedInThePreferencesAndSavedToTheUserProfile) {
     QTemporaryDir profile; // the settings file "Salva" also writes
     AppState state;
     state.ProfileFolder = profile.path().toStdString();
+    state.UserProfilePath = profile.filePath("preferenze.ini").toStdString();
     ScriptedPrompts prompts;
     {
         PreferencesDialog d(state, prompts, [] {});
@@ -89,7 +90,7 @@ TEST(ChecksPanelTest, LimitsEditedInThePreferencesAndSavedToTheUserProfile) {
     }
     EXPECT_DOUBLE_EQ(state.checkLimits.rhoVMin, 0.0025);
     UserProfile saved;
-    ASSERT_TRUE(loadUserProfile(userProfilePath(), saved));
+    ASSERT_TRUE(loadUserProfile(state.UserProfilePath, saved));
     EXPECT_EQ(detailingLimits(saved), state.checkLimits);
     EXPECT_TRUE(prompts.warnings.empty());
 

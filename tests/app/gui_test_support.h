@@ -23,9 +23,6 @@ public:
     void SetUp() override {
         if (QCoreApplication::instance())
             return;
-        // The user's own preferences file stays out of the tests: a folder of their own.
-        static QTemporaryDir config;
-        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
