@@ -56,8 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     LoadError e;
     bool newer = readCompanionHead(files.wpx, head, e) && head.version >= 12;
     std::string problem;
-    if (r.ok() == newer)
-        std::abort(); // only a newer companion may refuse the wall
+    if (r.ok() == (newer && stamped))
+        std::abort(); // only a current companion of a newer version may refuse the wall
     if (r.ok() && !checkWallBounds(wall, problem))
         std::abort();
     if (stamped && r.ok() && !r.fromCompanion && r.companionSetAside.empty() &&
