@@ -80,9 +80,8 @@ StirrupZones stirrupZones(const Wall &w, int i) {
             z.sets = nearestInt(static_cast<double>(s.Height) / s.HorizSpacing);
         } else {
             z.baseSets = nearestInt(static_cast<double>(s.BaseZoneHeight) / z.critSpacing);
-            z.sets = nearestInt((static_cast<double>(s.Height) - s.BaseZoneHeight) /
-                                    s.HorizSpacing +
-                                z.baseSets);
+            z.sets = nearestInt(
+                (static_cast<double>(s.Height) - s.BaseZoneHeight) / s.HorizSpacing + z.baseSets);
             z.baseHeight = s.BaseZoneHeight;
         }
     } else {

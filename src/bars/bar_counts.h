@@ -30,11 +30,11 @@ int webCount(const Wall &w, int i);
 
 /// The stirrup sets of each edge zone of storey i and the levels they fill.
 struct StirrupZones {
-    int sets = 0;            ///< stirrup sets in each edge zone over the storey height
-    int baseSets = 0;        ///< of which in the base zone, at the critical spacing
-    float baseHeight = 0;    ///< height of the critically spaced zone above the storey bottom
-    float critSpacing = 0;   ///< spacing in the base zone: min(HorizSpacing, 8 DiamA, 10)
-    float spacing = 0;       ///< spacing above the base zone: HorizSpacing
+    int sets = 0;          ///< stirrup sets in each edge zone over the storey height
+    int baseSets = 0;      ///< of which in the base zone, at the critical spacing
+    float baseHeight = 0;  ///< height of the critically spaced zone above the storey bottom
+    float critSpacing = 0; ///< spacing in the base zone: min(HorizSpacing, 8 DiamA, 10)
+    float spacing = 0;     ///< spacing above the base zone: HorizSpacing
 };
 
 /// Stirrup sets in each edge zone of storey i: the base zone at the critical spacing, the rest

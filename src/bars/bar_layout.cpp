@@ -64,19 +64,16 @@ std::vector<int> tiedBars(int n, int m) {
         return out;
     if (n >= 3) {
         std::vector<int> alt;
-        const int half = n / 2;
-        for (int k = 2; k <= n - 1; ++k) {
-            bool tie = n % 2 == 1 ? k % 2 == 0 : (k <= half ? (k % 2 == 0 || k == half) : k % 2 == 1);
-            if (tie)
+        for (int k = 2; k <= n - 1; ++k)
+            if (alternateTie(k, n, true))
                 alt.push_back(k - 1);
-        }
         if (static_cast<int>(alt.size()) == m)
             return alt;
     }
     for (int k = 0; k < m; ++k)
-        out.push_back(std::min(n - 1, static_cast<int>((static_cast<float>(k) + 0.5f) *
-                                                       static_cast<float>(n) /
-                                                       static_cast<float>(m))));
+        out.push_back(
+            std::min(n - 1, static_cast<int>((static_cast<float>(k) + 0.5f) *
+                                             static_cast<float>(n) / static_cast<float>(m))));
     return out;
 }
 
@@ -134,8 +131,7 @@ std::vector<VerticalBar> edgeBarsOf(const Wall &w, int i, float bottom, float to
     float la = xL + c + d, lb = std::max(xL + s.EdgeLength - d, la);
     float rb = xR - c - d, ra = std::min(xR - s.EdgeLength + d, rb);
     edgeRow(w, i, out, BarZone::LeftEdge, la, lb, perRow, count.diameter, bottom, top, foundation);
-    edgeRow(w, i, out, BarZone::RightEdge, ra, rb, perRow, count.diameter, bottom, top,
-            foundation);
+    edgeRow(w, i, out, BarZone::RightEdge, ra, rb, perRow, count.diameter, bottom, top, foundation);
     return out;
 }
 
@@ -188,8 +184,8 @@ void stirrupsAndTies(const Wall &w, int i, StoreyLayout &b) {
     StirrupZones z = stirrupZones(w, i);
     if (2LL * z.sets > kMaxLaidOutBars) {
         b.complete = false;
-        z.baseSets = static_cast<int>(static_cast<long long>(z.baseSets) * kMaxLaidOutBars / 2 /
-                                      z.sets);
+        z.baseSets =
+            static_cast<int>(static_cast<long long>(z.baseSets) * kMaxLaidOutBars / 2 / z.sets);
         z.sets = kMaxLaidOutBars / 2;
     }
     const float baseTop = b.bottom + z.baseHeight;
@@ -278,7 +274,9 @@ void stirrupsAndTies(const Wall &w, int i, StoreyLayout &b) {
     for (long long l = 0; l < nl; ++l) {
         const int m = static_cast<int>(webTies * (l + 1) / nl - webTies * l / nl);
         const float y = levels[static_cast<std::size_t>(l)];
-        const float stagger = l % 2 == 0 ? 0.25f : 0.75f;
+        // The ties move along the web from one level to the next (by the golden section of
+        // a bar spacing), so that every web bar gets ties spread up the storey.
+        const float stagger = static_cast<float>(std::fmod(0.5 + 0.6180339887 * l, 1.0));
         const int nw = static_cast<int>(webX.size());
         for (int k = 0; k < m; ++k) {
             float x;
@@ -294,6 +292,17 @@ void stirrupsAndTies(const Wall &w, int i, StoreyLayout &b) {
 }
 
 } // namespace
+
+bool alternateTie(int k, int n, bool edgeRow) {
+    if (k < 2 || k > n - 1)
+        return false;
+    if (n % 2 == 1)
+        return k % 2 == 0;
+    const int half = n / 2;
+    if (k <= half)
+        return k % 2 == 0 || (edgeRow && k == half);
+    return k % 2 == 1;
+}
 
 float verticalBarZ(const Wall &wall, BarFace face, int diameterMm) {
     const float d = static_cast<float>(diameterMm) / 10;

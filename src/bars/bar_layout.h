@@ -34,8 +34,8 @@ enum class BarZone {
 
 /// A vertical bar: its place in plan and the levels it runs between.
 struct VerticalBar {
-    float x = 0;      ///< along the wall
-    float z = 0;      ///< across the thickness, bar centre
+    float x = 0; ///< along the wall
+    float z = 0; ///< across the thickness, bar centre
     BarFace face = BarFace::Near;
     BarZone zone = BarZone::Web;
     float bottom = 0; ///< level of the bar's lower end
@@ -46,8 +46,8 @@ struct VerticalBar {
 
 /// A horizontal bar of the web mesh, running the drawn length of the storey.
 struct HorizontalBar {
-    float y = 0;  ///< level
-    float z = 0;  ///< across the thickness, bar centre
+    float y = 0; ///< level
+    float z = 0; ///< across the thickness, bar centre
     BarFace face = BarFace::Near;
     float x1 = 0; ///< left end (the left border plus the cover)
     float x2 = 0; ///< right end (the right border less the cover)
@@ -83,10 +83,10 @@ struct DiagonalBar {
 /// (both edge zones), ties.size() the ties row's.
 struct StoreyLayout {
     int storey = 0;
-    float bottom = 0, top = 0;    ///< levels of the storey
-    float xLeft = 0, xRight = 0;  ///< borders with the user's offsets
-    float xLeftEdge = 0;          ///< inner end of the left edge zone (xLeft + EdgeLength)
-    float xRightEdge = 0;         ///< inner end of the right edge zone (xRight - EdgeLength)
+    float bottom = 0, top = 0;   ///< levels of the storey
+    float xLeft = 0, xRight = 0; ///< borders with the user's offsets
+    float xLeftEdge = 0;         ///< inner end of the left edge zone (xLeft + EdgeLength)
+    float xRightEdge = 0;        ///< inner end of the right edge zone (xRight - EdgeLength)
 
     int edgeDiameter = 0; ///< mm
     std::vector<VerticalBar> edgeBars;
@@ -100,9 +100,9 @@ struct StoreyLayout {
 
     std::vector<Stirrup> stirrups;
     std::vector<float> stirrupLevels; ///< the stirrup levels of one edge zone, bottom up
-    float baseZoneTop = 0;     ///< level up to which the stirrups use the critical spacing
-    float critSpacing = 0;     ///< stirrup spacing in the base zone as laid out
-    float stirrupSpacing = 0;  ///< stirrup spacing above it as laid out
+    float baseZoneTop = 0;            ///< level up to which the stirrups use the critical spacing
+    float critSpacing = 0;            ///< stirrup spacing in the base zone as laid out
+    float stirrupSpacing = 0;         ///< stirrup spacing above it as laid out
 
     int tieDiameter = 0; ///< mm
     std::vector<Tie> ties;
@@ -142,6 +142,11 @@ DiagonalLayout diagonalBars(const Wall &wall);
 /// Centre of a vertical bar of the given diameter in a layer, across the thickness: one bar
 /// diameter inside the horizontal bar axis of its face, the middle for a central layer.
 float verticalBarZ(const Wall &wall, BarFace face, int diameterMm);
+
+/// Which bars of a row of n bars get a tie when the ties alternate, k counted from 1: inner bars
+/// only, so that the two halves of the row mirror each other. In an edge row (edgeRow true)
+/// the middle bar k = n / 2 of an even row gets a tie too; in a web row it does not.
+bool alternateTie(int k, int n, bool edgeRow);
 
 /// Index of the level of a list nearest to y (a section cut shows the bars of the nearest
 /// level); -1 when the list is empty.

@@ -4,7 +4,6 @@
 #include "bars/bar_layout.h"
 #include "draw/dimensions.h"
 #include "draw/text.h"
-#include "drawings/elevation_parts.h"
 #include "drawings/marks.h"
 #include "drawings/storey_frame.h"
 #include "geometry/diagonal_geometry.h"

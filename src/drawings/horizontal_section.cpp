@@ -58,17 +58,6 @@ float horizSectionBase(const Wall &wall, int index) {
     return 6 * stackThickness(wall) * static_cast<float>(index) + wall.BaseLevel;
 }
 
-int sectionEdgeBarCount(const Wall &wall, const HorizSection &h) {
-    const Storey &st = wall.Storeys[h.StoreyIndex];
-    if (!(st.BaseZoneHeight > 0))
-        return st.CountB;
-    float reach = st.BaseZoneHeight + lapLength(wall, st.DiamA);
-    float zk = storeyBottomLevel(wall, h.StoreyIndex);
-    if (reach >= st.Height || zk + reach > h.Y1)
-        return st.CountA;
-    return st.CountB;
-}
-
 void drawHorizontalSection(Surface &s, const Wall &wall, int index) {
     if (index < 0 || index >= wall.horizSectionCount())
         return;
@@ -124,10 +113,10 @@ void drawHorizontalSection(Surface &s, const Wall &wall, int index) {
         drawBarDot(s, sx(b.x), y0 + b.z, bars.edgeDiameter);
     for (const VerticalBar &b : bars.webBars)
         drawBarDot(s, sx(b.x), y0 + b.z, bars.webDiameter);
-    const float zNearEdge = verticalBarZ(wall, singleV && noEdge ? BarFace::Middle : BarFace::Near,
-                                         bars.edgeDiameter);
-    const float zFarEdge = verticalBarZ(wall, singleV && noEdge ? BarFace::Middle : BarFace::Far,
-                                        bars.edgeDiameter);
+    const float zNearEdge =
+        verticalBarZ(wall, singleV && noEdge ? BarFace::Middle : BarFace::Near, bars.edgeDiameter);
+    const float zFarEdge =
+        verticalBarZ(wall, singleV && noEdge ? BarFace::Middle : BarFace::Far, bars.edgeDiameter);
     // Every label stands on a tail 10 cm under the section's near face, so that its text stays
     // clear of the concrete outline on screen as in the DXF.
     auto labelDy = [&](float yBar) { return y0 - 10 - yBar; };
@@ -150,8 +139,7 @@ void drawHorizontalSection(Surface &s, const Wall &wall, int index) {
             float spacing = xs.size() >= 2 ? std::abs(xs[1] - xs[0]) : 0;
             spacing = static_cast<float>(roundHalfEven(spacing * 10.0f) / 10.0);
             drawBarLabel(s, sx(xs[m]), y0 + zNearEdge, sx(xs[m]), y0 + zFarEdge, 10,
-                         labelDy(y0 + zNearEdge), spacing,
-                         bars.edgeDiameter, labelLayers);
+                         labelDy(y0 + zNearEdge), spacing, bars.edgeDiameter, labelLayers);
         }
     }
     {
@@ -166,14 +154,12 @@ void drawHorizontalSection(Surface &s, const Wall &wall, int index) {
             float x = sx(xs[(xs.size() - 1) / 2]);
             const float yNear = y0 + verticalBarZ(wall, nf, bars.webDiameter);
             drawBarLabel(s, x, yNear, x, y0 + verticalBarZ(wall, ff, bars.webDiameter), 10,
-                         labelDy(yNear), bars.webSpacing,
-                         bars.webDiameter, labelLayers);
+                         labelDy(yNear), bars.webSpacing, bars.webDiameter, labelLayers);
         }
     }
     std::vector<float> webTieLevels;
     for (const Tie &t : bars.ties)
-        if (t.zone == BarZone::Web &&
-            (webTieLevels.empty() || webTieLevels.back() != t.y))
+        if (t.zone == BarZone::Web && (webTieLevels.empty() || webTieLevels.back() != t.y))
             webTieLevels.push_back(t.y);
     const int stirrupLevel = nearestLevel(bars.stirrupLevels, sec.Y1);
     const int webLevel = nearestLevel(webTieLevels, sec.Y1);
@@ -195,8 +181,8 @@ void drawHorizontalSection(Surface &s, const Wall &wall, int index) {
         const float yt = yb - d - 10;
         const float h = W > 10 ? 10 : W - 1.5f;
         // The spacing of the stirrup sets as laid out (and counted) where the cut lies.
-        float tieSp = sec.AboveBaseZone == 0 && bars.critSpacing > 0 ? bars.critSpacing
-                                                                     : bars.stirrupSpacing;
+        float tieSp =
+            sec.AboveBaseZone == 0 && bars.critSpacing > 0 ? bars.critSpacing : bars.stirrupSpacing;
         tieSp = floorToHalf(tieSp);
         scheduleTie(s, c, E, yt, W, h, c, E, st.HorizDiam, tieSp);
         scheduleTie(s, ltot - c, ltot - E, yt, W, h, c, E, st.HorizDiam, tieSp);

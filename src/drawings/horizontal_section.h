@@ -15,10 +15,6 @@ std::string horizSectionTitle(int index);
 /// upwards from the base level, one every 6 thicknesses (at least 28 cm thick).
 float horizSectionBase(const Wall &wall, int index);
 
-/// The number of edge-zone bars a horizontal section shows: set A where the cut lies in the
-/// base zone or its laps, set B elsewhere.
-int sectionEdgeBarCount(const Wall &wall, const HorizSection &h);
-
 /// Draws horizontal section index (0-based) at the left of the sheet.
 void drawHorizontalSection(Surface &s, const Wall &wall, int index);
 

@@ -5,7 +5,6 @@
 #include "draw/dimensions.h"
 #include "draw/text.h"
 #include "drawings/bar_rows.h"
-#include "drawings/elevation_parts.h"
 #include "drawings/marks.h"
 #include "drawings/storey_frame.h"
 #include "geometry/bar_geometry.h"

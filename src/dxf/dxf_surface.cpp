@@ -1,8 +1,8 @@
 // The DXF drawing surface: every primitive prints LINE, CIRCLE or TEXT entities.
 #include "dxf/dxf_surface.h"
 
-#include "geometry/cp1252.h"
 #include "dxf/dxf_entities.h"
+#include "geometry/cp1252.h"
 
 #include <cmath>
 #include <cstdio>
@@ -31,7 +31,8 @@ namespace {
 // CAD audits flag every such entity, so it is never written.
 bool degenerate(float x1, float y1, float x2, float y2) {
     auto same = [](float a, float b) {
-        return std::llround(static_cast<double>(a) * 1e6) == std::llround(static_cast<double>(b) * 1e6);
+        return std::llround(static_cast<double>(a) * 1e6) ==
+               std::llround(static_cast<double>(b) * 1e6);
     };
     return same(x1, x2) && same(y1, y2);
 }

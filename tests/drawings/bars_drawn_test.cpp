@@ -179,7 +179,8 @@ TEST(BarsDrawn, ElevationShowsEveryCountedBarOfEveryStorey) {
                     ++(inEdge(w, i, f, e.worldX1, want.edgeDiameter) ? edge : web);
                 } else if (near(e.worldY1, e.worldY2) && e.worldY1 > f.Y + 0.01f &&
                            e.worldY1 < f.Ytop - 0.01f) {
-                    const float a = std::min(e.worldX1, e.worldX2), b = std::max(e.worldX1, e.worldX2);
+                    const float a = std::min(e.worldX1, e.worldX2),
+                                b = std::max(e.worldX1, e.worldX2);
                     if (near(a, std::min(hx1, hx2)) && near(b, std::max(hx1, hx2)))
                         ++horizontal;
                     else if ((near(a, f.xLc) && near(b, sl)) || (near(a, sr) && near(b, f.xRc)))

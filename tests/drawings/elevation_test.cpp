@@ -1,7 +1,6 @@
-// The elevation: spacings, edge-zone bar sets, marks, foundation, diagonals and section marks.
+// The elevation: edge-zone bar sets, marks, foundation, diagonals and section marks.
 #include "draw/recording_surface.h"
 #include "drawings/elevation.h"
-#include "drawings/elevation_parts.h"
 #include "drawings/marks.h"
 #include "wall_builder.h"
 
@@ -23,51 +22,6 @@ int verticalBars(const RecordingSurface &s, float y1, float y2) {
             std::abs(e.worldY1 - y1) < 1e-3f && std::abs(e.worldY2 - y2) < 1e-3f)
             ++n;
     return n;
-}
-
-TEST(SpreadPositions, WebOfOneMetreAtTwentyCentimetres) {
-    std::vector<float> xs = spreadPositions(0, 100, 20, 3);
-    ASSERT_EQ(xs.size(), 5u);
-    const float p[] = {7, 27, 47, 67, 87};
-    for (int i = 0; i < 5; ++i)
-        EXPECT_NEAR(xs[i], p[i] * 100 / 94, 1e-3) << i;
-}
-
-TEST(SpreadPositions, FewerThanTwoSpacingsGiveOneMiddleBarAndBadSpacingNone) {
-    EXPECT_EQ(spreadPositions(0, 30, 20, 3), std::vector<float>{15});
-    EXPECT_TRUE(spreadPositions(0, 100, 0, 3).empty());
-    EXPECT_TRUE(spreadPositions(0, 100, -5, 3).empty());
-    EXPECT_TRUE(spreadPositions(0, 100, NAN, 3).empty());
-}
-
-TEST(SpreadPositions, TinyRemainderMovesBarsOffTheEnds) {
-    std::vector<float> p = spacedOffsets(100, 20); // no remainder: bars 10 cm from the ends
-    ASSERT_EQ(p.size(), 5u);
-    EXPECT_FLOAT_EQ(p.front(), 10);
-    EXPECT_FLOAT_EQ(p.back(), 90);
-}
-
-TEST(EvenFromBottom, FirstLineOnTheBottomAndRemainderAtTheTop) {
-    std::vector<float> ys = evenFromBottom(0, 95, 20);
-    EXPECT_EQ(ys, (std::vector<float>{0, 20, 40, 60, 80}));
-    EXPECT_TRUE(evenFromBottom(0, 9, 20).empty()); // round(0.45) = 0
-    EXPECT_TRUE(evenFromBottom(0, 100, 0).empty());
-    EXPECT_TRUE(evenFromBottom(0, 1e9f, 0.001f).empty()); // bounded, no stall
-}
-
-TEST(BarRowPositions, BarAxesOneRadiusInsideAndCountOneInTheMiddle) {
-    EXPECT_EQ(barRowPositions(0, 50, 3, 20), (std::vector<float>{2, 25, 48}));
-    EXPECT_EQ(barRowPositions(0, 50, 1, 20), std::vector<float>{25});
-    EXPECT_TRUE(barRowPositions(0, 50, 0, 20).empty());
-}
-
-TEST(EdgeTies, ZeroSpacingKeepsOnlyTheEndLines) {
-    RecordingSurface s;
-    edgeTies(s, 0, 0, 50, 100, 0);
-    EXPECT_EQ(s.entities.size(), 2u);
-    RecordingSurface flat;
-    edgeTies(flat, 0, 0, 50, 0, 10);
-    EXPECT_EQ(flat.entities.size(), 1u);
 }
 
 TEST(LevelMark, TextsCarryASignAndOneDecimal) {
@@ -141,7 +95,8 @@ TEST(Elevation, BaseZoneShorterThanStoreyDrawsTheCountedSetWithDenserStirrupsBel
     int below = 0, above = 0;
     // (the closing lines of the foundation bars lie at and below the base level)
     for (const RecordedEntity &e : s.linesOnLayer(FERRI))
-        if (e.worldY1 == e.worldY2 && e.worldX1 == -147 && e.worldX2 == -90 && e.worldY1 > 0 && e.worldY1 < 300)
+        if (e.worldY1 == e.worldY2 && e.worldX1 == -147 && e.worldX2 == -90 && e.worldY1 > 0 &&
+            e.worldY1 < 300)
             ++(e.worldY1 < 100 ? below : above);
     EXPECT_EQ(below, 10);
     EXPECT_EQ(above, 10);

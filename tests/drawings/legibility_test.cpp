@@ -113,8 +113,8 @@ void expectLegible(const RecordingSurface &s, const std::string &where) {
             continue;
         for (const Box &b : boxes)
             if (crosses(b, e.x1, e.y1, e.x2, e.y2) && crossed++ < 10)
-                ADD_FAILURE() << where << ": a line on layer " << e.layer << " crosses \""
-                              << b.text << "\" at " << b.x1 << ", " << b.y1;
+                ADD_FAILURE() << where << ": a line on layer " << e.layer << " crosses \"" << b.text
+                              << "\" at " << b.x1 << ", " << b.y1;
     }
     EXPECT_EQ(overlaps, 0) << where;
     EXPECT_EQ(crossed, 0) << where;

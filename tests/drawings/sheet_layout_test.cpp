@@ -98,22 +98,6 @@ TEST(HorizontalSection, TitleSitsFourUnitsBelowItsLevelInDxf) {
     EXPECT_EQ(t->layer, TESTO_POSIZIONI);
 }
 
-TEST(HorizontalSection, EdgeBarCountFollowsTheBaseZoneAndItsLap) {
-    Wall w = plainWall(1);
-    Storey &st = w.Storeys[0];
-    st.CountA = 7;
-    st.CountB = 3;
-    HorizSection h = horizCut(w, 0, 250);
-    EXPECT_EQ(sectionEdgeBarCount(w, h), 3); // no base zone
-    st.BaseZoneHeight = 100;                 // reach 100 + 64 = 164
-    EXPECT_EQ(sectionEdgeBarCount(w, h), 3);
-    h.Y1 = 150;
-    EXPECT_EQ(sectionEdgeBarCount(w, h), 7);
-    h.Y1 = 250;
-    st.BaseZoneHeight = 250; // reaches past the storey's height
-    EXPECT_EQ(sectionEdgeBarCount(w, h), 7);
-}
-
 TEST(HorizontalSection, NoEdgeZonesShowsFourEndBarsAndEveryWebBarWithLabels) {
     Wall w = plainWall(1);
     w.NoEdgeZones = 1;

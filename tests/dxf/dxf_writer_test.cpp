@@ -198,3 +198,19 @@ TEST(Cp1252, ConversionRules) {
     EXPECT_FALSE(fitsCp1252Line("a\nb"));
     EXPECT_FALSE(fitsCp1252Line("\xC2\x85")); // C1 control character NEL
 }
+
+namespace murcad {
+namespace {
+
+TEST(DxfSurfaceLines, ALineOfNoLengthInTheFileIsNotWritten) {
+    DxfTagWriter writer;
+    DxfSurface s(writer, makeDefaultLayerSettings());
+    s.drawLine(10, 20, 10, 20, FERRI, ByLayer);
+    s.dxfLine(1.0000001f, 2, 1.0000002f, 2, FERRI, ByLayer); // the same six decimals
+    EXPECT_EQ(writer.text().find("LINE"), std::string::npos);
+    s.drawLine(10, 20, 10, 20.001f, FERRI, ByLayer);
+    EXPECT_NE(writer.text().find("LINE"), std::string::npos);
+}
+
+} // namespace
+} // namespace murcad

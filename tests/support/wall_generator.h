@@ -38,7 +38,8 @@ inline Wall generatedWall(unsigned seed) {
         s.TopLevel = top;
         s.Length = static_cast<float>(pick(15, 80) * 10);
         s.Shift = chance(25) ? static_cast<float>(pick(-4, 4) * 10) : 0;
-        s.EdgeLength = w.NoEdgeZones != 0 ? 0 : (chance(10) ? 0 : static_cast<float>(pick(3, 9) * 10));
+        s.EdgeLength =
+            w.NoEdgeZones != 0 ? 0 : (chance(10) ? 0 : static_cast<float>(pick(3, 9) * 10));
         // The edge zones always leave some web between them.
         s.Length = std::max(s.Length, 2 * s.EdgeLength + 40);
         s.DiamA = diameter();
