@@ -169,3 +169,22 @@ TEST(SectionNames, LettersThenPairs) {
 
 } // namespace
 } // namespace murcad
+
+namespace murcad {
+namespace {
+
+TEST(Elevation, LevelMarkOfAStoreyWithARightOffsetStandsFifteenRightOfItsFace) {
+    Wall w = test::plainWall(2);
+    w.Storeys[1].OffsetRight = 20; // face at 150 + 20
+    RecordingSurface s;
+    drawElevation(s, w, 0);
+    // The mark's upright stroke (x, y)-(x, y + 11) at the bottom of storey 2.
+    bool found = false;
+    for (const RecordedEntity &e : s.linesOnLayer(QUOTE))
+        if (e.worldY1 == 300 && e.worldY2 == 311 && e.worldX1 == e.worldX2)
+            found |= std::abs(e.worldX1 - (170 + 15)) < 1e-3f;
+    EXPECT_TRUE(found);
+}
+
+} // namespace
+} // namespace murcad
