@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include "example_batch.h"
+
 #include <filesystem>
 #include <unistd.h>
 
@@ -13,19 +15,7 @@ using namespace murcad;
 
 namespace {
 
-// The example walls in name order, repeated up to 101 files.
-std::vector<std::string> batchOf101(const std::string &only = "") {
-    std::vector<std::string> examples;
-    for (const auto &e : fs::directory_iterator(MURCAD_EXAMPLES_DIR))
-        if (e.path().extension() == ".PAR" &&
-            (only.empty() || e.path().filename().string().find(only) != std::string::npos))
-            examples.push_back(e.path().string());
-    std::sort(examples.begin(), examples.end());
-    std::vector<std::string> batch;
-    for (int i = 0; i < kMaxDxfWalls && !examples.empty(); ++i)
-        batch.push_back(examples[i % examples.size()]);
-    return batch;
-}
+std::vector<std::string> batchOf101(const std::string &only = "") { return exampleBatch(kMaxDxfWalls, only); }
 
 std::string outputPath() {
     return (fs::temp_directory_path() / ("murcad_bench_" + std::to_string(::getpid()) + ".dxf"))

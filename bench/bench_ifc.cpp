@@ -6,6 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include "example_batch.h"
+
 #include <filesystem>
 #include <unistd.h>
 
@@ -14,18 +16,8 @@ using namespace murcad;
 
 namespace {
 
-// The example walls in name order (or those whose name holds `only`), repeated up to `count`.
 std::vector<std::string> batchOf(int count, const std::string &only = "") {
-    std::vector<std::string> examples;
-    for (const auto &e : fs::directory_iterator(MURCAD_EXAMPLES_DIR))
-        if (e.path().extension() == ".PAR" &&
-            (only.empty() || e.path().filename().string().find(only) != std::string::npos))
-            examples.push_back(e.path().string());
-    std::sort(examples.begin(), examples.end());
-    std::vector<std::string> batch;
-    for (int i = 0; i < count && !examples.empty(); ++i)
-        batch.push_back(examples[i % examples.size()]);
-    return batch;
+    return exampleBatch(count, only);
 }
 
 // The whole export as murcad-cli does it: load each file, lay out its bars, build the model,

@@ -8,6 +8,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include "example_batch.h"
+
 #include <filesystem>
 #include <unistd.h>
 
@@ -16,19 +18,7 @@ using namespace murcad;
 
 namespace {
 
-// The example walls in name order (or those whose name holds `only`), repeated up to 101.
-std::vector<std::string> batchOf101(const std::string &only = "") {
-    std::vector<std::string> examples;
-    for (const auto &e : fs::directory_iterator(MURCAD_EXAMPLES_DIR))
-        if (e.path().extension() == ".PAR" &&
-            (only.empty() || e.path().filename().string().find(only) != std::string::npos))
-            examples.push_back(e.path().string());
-    std::sort(examples.begin(), examples.end());
-    std::vector<std::string> batch;
-    for (int i = 0; i < 101 && !examples.empty(); ++i)
-        batch.push_back(examples[i % examples.size()]);
-    return batch;
-}
+std::vector<std::string> batchOf101(const std::string &only = "") { return exampleBatch(101, only); }
 
 SheetOptions at50() {
     SheetOptions o;
