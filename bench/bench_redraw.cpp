@@ -6,8 +6,8 @@
 #include "model/wall_file.h"
 
 #ifdef MURCAD_WITH_QT
-#include "app/qtdraw/painter_surface.h"
-#include "app/qtdraw/render_sheet.h"
+#include "qtdraw/painter_surface.h"
+#include "qtdraw/render_sheet.h"
 #include <QImage>
 #include <QPainter>
 #endif

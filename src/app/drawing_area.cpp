@@ -1,7 +1,7 @@
 // Drawing area: sheet image cache drawn from the model, rubber band overlay, mouse forwarding.
 #include "drawing_area.h"
 
-#include "app/qtdraw/painter_surface.h"
+#include "qtdraw/painter_surface.h"
 #include "drawings/sheet.h"
 #include "drawings/storey_frame.h"
 

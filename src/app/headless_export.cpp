@@ -1,7 +1,7 @@
 // Headless export of one wall: DXF through the export writer, RTF report, PNG of the sheet.
 #include "headless_export.h"
 
-#include "app/qtdraw/render_sheet.h"
+#include "qtdraw/render_sheet.h"
 #include "dxf/dxf_file.h"
 #include "model/wall_file.h"
 #include "takeoff/batch.h"

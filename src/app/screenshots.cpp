@@ -13,7 +13,7 @@
 #include "splash_dialog.h"
 #include "takeoff_dialog.h"
 
-#include "app/qtdraw/sheet_pdf.h"
+#include "qtdraw/sheet_pdf.h"
 #include "dxf/dxf_export.h"
 #include "model/folders.h"
 

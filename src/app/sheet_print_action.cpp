@@ -3,7 +3,7 @@
 
 #include "sheet_options_dialog.h"
 
-#include "app/qtdraw/sheet_pdf.h"
+#include "qtdraw/sheet_pdf.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 #include "model/wall_file.h"
 
 #ifdef MURCAD_WITH_QT
-#include "app/qtdraw/render_sheet.h"
+#include "qtdraw/render_sheet.h"
 #endif
 
 #include <array>

@@ -7,7 +7,7 @@
 #include "sheets/sheet_batch.h"
 
 #ifdef MURCAD_WITH_QT
-#include "app/qtdraw/sheet_pdf.h"
+#include "qtdraw/sheet_pdf.h"
 #endif
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 // The Qt painter surface and the sheet renderer: colours, dotted lines, texts, files.
-#include "app/qtdraw/painter_surface.h"
-#include "app/qtdraw/render_sheet.h"
+#include "qtdraw/painter_surface.h"
+#include "qtdraw/render_sheet.h"
 #include "drawings/wall_builder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Renders a wall's whole sheet, fitted as "Vista totale", to an image, an SVG or a PDF file.
-#include "app/qtdraw/render_sheet.h"
+#include "qtdraw/render_sheet.h"
 
-#include "app/qtdraw/painter_surface.h"
+#include "qtdraw/painter_surface.h"
 #include "drawings/sheet.h"
 #include "geometry/view.h"
 

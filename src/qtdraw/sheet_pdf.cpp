@@ -1,8 +1,8 @@
 // Painting a sheet at scale with frame and title block; writing sheets into one PDF.
-#include "app/qtdraw/sheet_pdf.h"
+#include "qtdraw/sheet_pdf.h"
 
-#include "app/qtdraw/painter_surface.h"
-#include "app/qtdraw/render_sheet.h"
+#include "qtdraw/painter_surface.h"
+#include "qtdraw/render_sheet.h"
 #include "drawings/sheet.h"
 #include "sheets/print_pens.h"
 

@@ -1,5 +1,5 @@
 // The Qt painter drawing surface: lines, dotted lines, circles and turned texts in layer colours.
-#include "app/qtdraw/painter_surface.h"
+#include "qtdraw/painter_surface.h"
 
 #include <QFontMetricsF>
 #include <QPen>
