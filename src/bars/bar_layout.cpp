@@ -23,11 +23,11 @@ float bottomLevel(const Wall &w, int i) {
 }
 
 float leftBorder(const Storey &s) {
-    return -s.Length / 2 + s.Shift - s.OffsetLeft;
+    return storeyEnds(s, StoreyExtent::WithOffsets).left;
 }
 
 float rightBorder(const Storey &s) {
-    return s.Length / 2 + s.Shift + s.OffsetRight;
+    return storeyEnds(s, StoreyExtent::WithOffsets).right;
 }
 
 /// n positions spread evenly over a..b, half a spacing from each end; the middle for one.

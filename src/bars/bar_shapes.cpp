@@ -1,76 +1,120 @@
-// Bar centrelines in space from the bar layout.
+// Bar centrelines in space from the bar layout and the legs of each family's bending.
 #include "bars/bar_shapes.h"
 
-#include "geometry/bar_geometry.h"
-
-#include <algorithm>
 #include <cmath>
 
 namespace murcad {
 
 namespace {
 
-/// Across the thickness from z towards the other layer by d (towards the far face from a
-/// near bar, towards the near face from a far one).
-float towardsOtherLayer(const Wall &wall, float z, float d) {
-    return z <= wall.Thickness / 2 ? z + d : z - d;
+float leg(const BarBending &b, std::size_t k) {
+    return k < b.legs.size() ? static_cast<float>(b.legs[k]) : 0.0f;
+}
+
+/// +1 when a bar at z bends towards the far face (a near bar), -1 towards the near face.
+float acrossSign(BarFace face) {
+    return face == BarFace::Far ? -1.0f : 1.0f;
+}
+
+/// Along the wall towards its reference axis.
+float alongSign(float x) {
+    return x > 0 ? -1.0f : 1.0f;
+}
+
+/// The first leg's end point of a bar bent by 90 degrees at p (foot or top leg): across the
+/// thickness for a layer at a face, along the wall for a central layer.
+BarPoint3 bentEnd(BarPoint3 p, BarFace face, float length) {
+    if (face == BarFace::Middle)
+        p.x += alongSign(p.x) * length;
+    else
+        p.z += acrossSign(face) * length;
+    return p;
 }
 
 } // namespace
 
-BarLine verticalBarLine(const VerticalBar &bar) {
-    return {{bar.x, bar.bottom, bar.z}, {bar.x, bar.top, bar.z}};
+BarLine storeyBarLine(const BarBending &b, const VerticalBar &bar) {
+    const BarPoint3 foot{bar.x, bar.bottom, bar.z};
+    const BarPoint3 top{bar.x, bar.bottom + leg(b, 0), bar.z};
+    if (b.legs.size() < 2)
+        return {foot, top};
+    return {foot, top, bentEnd(top, bar.face, leg(b, 1))};
 }
 
-BarLine starterBarLine(const Wall &wall, const VerticalBar &bar) {
-    if (bar.face == BarFace::Middle)
-        return verticalBarLine(bar);
-    // The leg along the foundation's bottom bars: the thickness less both covers, as the
-    // vertical section draws it and the bill of materials counts it.
-    float leg = std::max(0.0f, std::round(wall.Thickness - 2 * wall.Cover));
-    float zEnd = towardsOtherLayer(wall, bar.z, leg);
-    return {{bar.x, bar.bottom, zEnd}, {bar.x, bar.bottom, bar.z}, {bar.x, bar.top, bar.z}};
+BarLine starterBarLine(const BarBending &b, const VerticalBar &bar) {
+    const BarPoint3 corner{bar.x, bar.bottom, bar.z};
+    if (b.legs.size() < 2)
+        return {corner, {bar.x, bar.bottom + leg(b, 0), bar.z}};
+    return {bentEnd(corner, bar.face, leg(b, 0)), corner,
+            {bar.x, bar.bottom + leg(b, 1), bar.z}};
 }
 
-BarLine horizontalBarLine(const Wall &wall, const HorizontalBar &bar) {
+BarLine horizontalBarLine(const BarBending &b, const HorizontalBar &bar) {
+    const float dir = bar.x2 >= bar.x1 ? 1.0f : -1.0f;
+    if (b.legs.size() < 3)
+        return {{bar.x1, bar.y, bar.z}, {bar.x1 + dir * leg(b, 0), bar.y, bar.z}};
+    const float l = leg(b, 0), run = leg(b, 1), r = leg(b, 2);
+    const float x2 = bar.x1 + dir * run;
     if (bar.face == BarFace::Middle)
-        return {{bar.x1, bar.y, bar.z}, {bar.x2, bar.y, bar.z}};
-    float leg = std::clamp(std::floor(wall.Thickness - 2 * wall.Cover), 0.0f, 15.0f);
-    float zEnd = towardsOtherLayer(wall, bar.z, leg);
-    return {{bar.x1, bar.y, zEnd},
+        return {{bar.x1, bar.y + l, bar.z},
+                {bar.x1, bar.y, bar.z},
+                {x2, bar.y, bar.z},
+                {x2, bar.y + r, bar.z}};
+    const float s = acrossSign(bar.face);
+    return {{bar.x1, bar.y, bar.z + s * l},
             {bar.x1, bar.y, bar.z},
-            {bar.x2, bar.y, bar.z},
-            {bar.x2, bar.y, zEnd}};
+            {x2, bar.y, bar.z},
+            {x2, bar.y, bar.z + s * r}};
 }
 
-BarLine stirrupLine(const Wall &wall, const Stirrup &s) {
-    float n = std::floor(wall.Thickness - 2 * wall.Cover);
-    float hook = n > 10 ? 10.0f : std::max(0.0f, n - 1.5f);
-    // Both hooks at the corner (x1, z1), bent into the zone at 45 degrees. The first starts
-    // 2 cm up the side at x1 so that the two hooks lie side by side rather than on one line
-    // (a wire that ends where it began would read as a closed ring).
-    float h = hook / std::sqrt(2.0f);
-    float dx = s.x2 >= s.x1 ? h : -h;
-    float dz = s.z2 >= s.z1 ? h : -h;
-    float side = std::min(2.0f, std::fabs(s.z2 - s.z1) / 4);
-    float sz = s.z2 >= s.z1 ? side : -side;
-    return {{s.x1 + dx, s.y, s.z1 + sz + dz}, {s.x1, s.y, s.z1 + sz}, {s.x1, s.y, s.z2},
-            {s.x2, s.y, s.z2},                {s.x2, s.y, s.z1},      {s.x1, s.y, s.z1},
-            {s.x1 + dx, s.y, s.z1 + dz}};
+BarLine stirrupLine(const BarBending &b, const Stirrup &st) {
+    const float sx = st.x2 >= st.x1 ? 1.0f : -1.0f;
+    const float sz = st.z2 >= st.z1 ? 1.0f : -1.0f;
+    if (b.legs.size() != 6) // no loop to bend: a straight piece along the zone
+        return {{st.x1, st.y, st.z1}, {st.x1 + sx * leg(b, 0), st.y, st.z1}};
+    const float h = leg(b, 0) / std::sqrt(2.0f);
+    const float side = leg(b, 1), long1 = leg(b, 2), side2 = leg(b, 3), long2 = leg(b, 4);
+    const float h2 = leg(b, 5) / std::sqrt(2.0f);
+    const float rise = static_cast<float>(b.diameter) / 10;
+    const float xFar = st.x1 + sx * long1;
+    const float xBack = xFar - sx * long2;
+    // The closing side rises by one diameter: the second hook lies on the first, in contact.
+    // Its legs lengthen by rise^2 / (2 long2), a few hundredths of a millimetre.
+    return {{st.x1 + sx * h, st.y, st.z1 + sz * h},
+            {st.x1, st.y, st.z1},
+            {st.x1, st.y, st.z1 + sz * side},
+            {xFar, st.y, st.z1 + sz * side},
+            {xFar, st.y, st.z1 + sz * (side - side2)},
+            {xBack, st.y + rise, st.z1 + sz * (side - side2)},
+            {xBack + sx * h2, st.y + rise, st.z1 + sz * (side - side2) + sz * h2}};
 }
 
-BarLine tieLine(const Tie &tie) {
-    // The wire in the plane of the level: first coordinate along the wall, second across.
-    TieWire wire = tieShape({tie.x, tie.z1}, {tie.x, tie.z2});
-    BarLine line;
-    line.reserve(wire.points.size());
-    for (const Point &p : wire.points)
-        line.push_back({p.x, tie.y, p.y});
-    return line;
+BarLine tieLine(const BarBending &b, const Tie &t) {
+    const float s = t.z2 >= t.z1 ? 1.0f : -1.0f;
+    const float zc = (t.z1 + t.z2) / 2;
+    if (b.legs.size() != 5) // a tie too short to wrap its bars: straight across
+        return {{t.x, t.y, zc - s * leg(b, 0) / 2}, {t.x, t.y, zc + s * leg(b, 0) / 2}};
+    const float tail1 = leg(b, 0), wrap = leg(b, 1), across = leg(b, 2), tail2 = leg(b, 4);
+    const float r = wrap / 2;
+    const float za = zc - s * across / 2, zb = zc + s * across / 2;
+    return {{t.x - r, t.y, za + s * tail1}, {t.x - r, t.y, za}, {t.x + r, t.y, za},
+            {t.x + r, t.y, zb},             {t.x - r, t.y, zb}, {t.x - r, t.y, zb - s * tail2}};
 }
 
-BarLine diagonalBarLine(const DiagonalBar &bar) {
-    return {{bar.p0.x, bar.p0.y, bar.z}, {bar.p1.x, bar.p1.y, bar.z}};
+BarLine diagonalBarLine(const BarBending &b, const DiagonalBar &bar) {
+    const float dx = bar.p1.x - bar.p0.x, dy = bar.p1.y - bar.p0.y;
+    const float len = std::hypot(dx, dy);
+    const float f = len > 0 ? leg(b, 0) / len : 0.0f;
+    return {{bar.p0.x, bar.p0.y, bar.z}, {bar.p0.x + dx * f, bar.p0.y + dy * f, bar.z}};
+}
+
+double barLineLength(const BarLine &l) {
+    double s = 0;
+    for (std::size_t i = 1; i < l.size(); ++i)
+        s += std::hypot(static_cast<double>(l[i].x) - l[i - 1].x,
+                        static_cast<double>(l[i].y) - l[i - 1].y,
+                        static_cast<double>(l[i].z) - l[i - 1].z);
+    return s;
 }
 
 } // namespace murcad

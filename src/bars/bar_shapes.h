@@ -1,7 +1,9 @@
-// The bent shape of each laid-out bar in space: its centreline as a polyline, with the legs,
-// hooks and bends that its cut length in the bill of materials pays for.
+// The bent shape of each laid-out bar in space: its centreline as a polyline built from the
+// legs and bends of its family's bending record, so that every solid is as long as the bar the
+// bill of materials counts.
 #pragma once
 
+#include "bars/bar_bending.h"
 #include "bars/bar_layout.h"
 
 #include <vector>
@@ -16,27 +18,33 @@ struct BarPoint3 {
 
 using BarLine = std::vector<BarPoint3>;
 
-/// A straight vertical bar from its bottom to its top.
-BarLine verticalBarLine(const VerticalBar &bar);
+/// A vertical bar of a storey from its bottom up its first leg; in the top storey its second
+/// leg is bent into the slab, across the thickness towards the other layer (along the wall
+/// towards the wall's axis for a central layer, which has no room across).
+BarLine storeyBarLine(const BarBending &bending, const VerticalBar &bar);
 
-/// A starter bar of the foundation: the bottom leg across the thickness towards the other
-/// layer, on the bottom bars of the foundation, then up to its top in the storey above. A
-/// bar of a central layer has no bottom leg.
-BarLine starterBarLine(const Wall &wall, const VerticalBar &bar);
+/// A starter bar of the foundation: the foot on the foundation's bottom bars across the
+/// thickness towards the other layer (along the wall towards its axis for a central layer),
+/// then up its second leg.
+BarLine starterBarLine(const BarBending &bending, const VerticalBar &bar);
 
-/// A horizontal bar along the storey with an end leg at each end bent across the thickness
-/// towards the other layer: the leg is the thickness less both covers, at most 15 cm.
-BarLine horizontalBarLine(const Wall &wall, const HorizontalBar &bar);
+/// A horizontal bar from its left end: a leg at each end bent across the thickness towards
+/// the other layer (bent up for a central layer) and the run along the storey.
+BarLine horizontalBarLine(const BarBending &bending, const HorizontalBar &bar);
 
-/// A closed stirrup round an edge zone with its two hooks bent inwards at 45 degrees: the
-/// hook is 10 cm, shorter in thin walls (the thickness less both covers, less 1.5 cm).
-BarLine stirrupLine(const Wall &wall, const Stirrup &stirrup);
+/// A closed stirrup round an edge zone from the corner (x1, z1): the first hook bent into the
+/// zone at 45 degrees, the sides round the zone, and the closing side rising by one bar
+/// diameter so that the second hook lies on the first, beside it.
+BarLine stirrupLine(const BarBending &bending, const Stirrup &stirrup);
 
-/// The tie wire linking two bars across the thickness at one level: the same construction
-/// as the tie drawn in the sections, hooked round both bars.
-BarLine tieLine(const Tie &tie);
+/// A tie linking two bars at one level: a tail beside the first bar, a bend round its outside,
+/// the run across beside both bars, a bend round the other bar and the tail beside it.
+BarLine tieLine(const BarBending &bending, const Tie &tie);
 
-/// A straight diagonal bar.
-BarLine diagonalBarLine(const DiagonalBar &bar);
+/// A straight diagonal bar from its first end, as long as the bill counts it.
+BarLine diagonalBarLine(const BarBending &bending, const DiagonalBar &bar);
+
+/// Developed length of a centreline (cm).
+double barLineLength(const BarLine &line);
 
 } // namespace murcad

@@ -22,8 +22,9 @@ StoreyFrame storeyFrame(const Wall &wall, int i, float X) {
     f.Y = storeyBottomLevel(wall, i);
     f.H = s.Height;
     f.Ytop = f.Y + f.H;
-    f.xL = X - s.Length / 2 + s.Shift - s.OffsetLeft;
-    f.xR = X + s.Length / 2 + s.Shift + s.OffsetRight;
+    const StoreyEnds e = storeyEnds(s, StoreyExtent::WithOffsets);
+    f.xL = X + e.left;
+    f.xR = X + e.right;
     f.xLc = f.xL + wall.Cover;
     f.xRc = f.xR - wall.Cover;
     f.xL3 = f.xL + s.EdgeLength;

@@ -182,8 +182,8 @@ bool cutInEdgeZone(const Wall &wall, int k, int index) {
         return false;
     const Storey &st = wall.Storeys[k];
     const float x1 = wall.VertSections[index].X1;
-    return x1 < -st.Length / 2 + st.Shift + st.EdgeLength ||
-           x1 > st.Length / 2 + st.Shift - st.EdgeLength;
+    const StoreyEnds e = storeyEnds(st, StoreyExtent::Wall);
+    return x1 < e.left + st.EdgeLength || x1 > e.right - st.EdgeLength;
 }
 
 void drawVerticalSection(Surface &s, const Wall &wall, int index, float X) {

@@ -47,8 +47,9 @@ SheetExtents computeSheetExtents(const Wall &wall) {
     const float axis = s.SectionWidthMax * (s.SectionWidthMax > 2000 ? 2.0f : 1.5f) + 120;
     float right = axis + s.SectionWidthMax / 2 + 160;
     for (const Storey &st : wall.Storeys) {
-        s.SheetLeft = std::min(s.SheetLeft, axis - st.Length / 2 - st.OffsetLeft + st.Shift - 60);
-        right = std::max(right, axis + st.Length / 2 + st.Shift + st.OffsetRight + 90);
+        const StoreyEnds e = storeyEnds(st, StoreyExtent::WithOffsets);
+        s.SheetLeft = std::min(s.SheetLeft, axis + e.left - 60);
+        right = std::max(right, axis + e.right + 90);
     }
     const int vn = std::min(wall.vertSectionCount(), kMaxVertSections);
     if (vn > 0)

@@ -1,10 +1,9 @@
 // The bar groups of a wall for the IFC export, from the one bar layout.
 #include "ifc/ifc_bars.h"
 
+#include "bars/bar_bending.h"
 #include "bars/bar_layout.h"
 #include "bars/bar_shapes.h"
-#include "geometry/bar_geometry.h"
-#include "takeoff/bar_lengths.h"
 
 namespace murcad {
 
@@ -21,21 +20,21 @@ std::vector<BarPoint> toModel(const BarLine &line, float thickness) {
 }
 
 template <class Bar, class Shape>
-void addGroup(std::vector<BarGroup> &groups, int storey, const char *name, BarRole role,
-              int diameter, double cutLength, const std::vector<Bar> &bars, float thickness,
+void addGroup(std::vector<BarGroup> &groups, const char *name, BarRole role,
+              const BarBending &bending, const std::vector<Bar> &bars, float thickness,
               Shape shape) {
     // Rows of no length are left out of the bill of materials, and so of the model.
-    if (bars.empty() || diameter <= 0 || !(cutLength > 0.001))
+    if (bars.empty() || bending.diameter <= 0 || bending.legs.empty())
         return;
     BarGroup g;
-    g.storey = storey;
+    g.storey = bending.storey;
     g.name = name;
     g.role = role;
-    g.diameterMm = diameter;
-    g.cutLength = cutLength;
+    g.diameterMm = bending.diameter;
+    g.cutLength = bending.cutLength();
     g.bars.reserve(bars.size());
     for (const Bar &b : bars)
-        g.bars.push_back(toModel(shape(b), thickness));
+        g.bars.push_back(toModel(shape(bending, b), thickness));
     groups.push_back(std::move(g));
 }
 
@@ -50,33 +49,30 @@ std::vector<BarGroup> wallBarGroups(const Wall &wall) {
 
     if (wall.FoundationThickness > 0) {
         FoundationBars f = foundationBars(wall);
-        auto starter = [&wall](const VerticalBar &b) { return starterBarLine(wall, b); };
-        addGroup(groups, -1, "Ferri di ripresa zone di bordo", BarRole::Anchoring,
-                 f.edgeDiameter, lFerriFondaC(wall), f.edgeBars, t, starter);
-        addGroup(groups, -1, "Ferri di ripresa d'anima", BarRole::Anchoring, f.webDiameter,
-                 lFerriFondaSt(wall), f.webBars, t, starter);
+        addGroup(groups, "Ferri di ripresa zone di bordo", BarRole::Anchoring,
+                 barBending(wall, BarFamily::EdgeStarters, 0), f.edgeBars, t, starterBarLine);
+        addGroup(groups, "Ferri di ripresa d'anima", BarRole::Anchoring,
+                 barBending(wall, BarFamily::WebStarters, 0), f.webBars, t, starterBarLine);
     }
 
-    // Every tie has the same developed length, as the bill of materials counts it.
-    const float tieCut = tieLength({0, 0}, {t - 2 * wall.Cover, 0});
     for (int i = 0; i < n; ++i) {
         StoreyLayout s = storeyLayout(wall, i);
-        addGroup(groups, i, "Verticali zone di bordo", BarRole::Main, s.edgeDiameter,
-                 lFerriPianoC(wall, i), s.edgeBars, t, verticalBarLine);
-        addGroup(groups, i, "Verticali d'anima", BarRole::Main, s.webDiameter,
-                 lFerriPianoSt(wall, i), s.webBars, t, verticalBarLine);
-        addGroup(groups, i, "Orizzontali", BarRole::Shear, s.horizDiameter, lFerriOr(wall, i),
-                 s.horizontalBars, t,
-                 [&wall](const HorizontalBar &b) { return horizontalBarLine(wall, b); });
-        addGroup(groups, i, "Staffe", BarRole::Ligature, s.horizDiameter, lStaffa(wall, i),
-                 s.stirrups, t, [&wall](const Stirrup &b) { return stirrupLine(wall, b); });
-        addGroup(groups, i, "Legature", BarRole::Ligature, s.tieDiameter, tieCut, s.ties, t,
-                 tieLine);
+        addGroup(groups, "Verticali zone di bordo", BarRole::Main,
+                 barBending(wall, BarFamily::EdgeBars, i), s.edgeBars, t, storeyBarLine);
+        addGroup(groups, "Verticali d'anima", BarRole::Main,
+                 barBending(wall, BarFamily::WebBars, i), s.webBars, t, storeyBarLine);
+        addGroup(groups, "Orizzontali", BarRole::Shear,
+                 barBending(wall, BarFamily::HorizontalBars, i), s.horizontalBars, t,
+                 horizontalBarLine);
+        addGroup(groups, "Staffe", BarRole::Ligature, barBending(wall, BarFamily::Stirrups, i),
+                 s.stirrups, t, stirrupLine);
+        addGroup(groups, "Legature", BarRole::Ligature, barBending(wall, BarFamily::Ties, i),
+                 s.ties, t, tieLine);
     }
 
     DiagonalLayout d = diagonalBars(wall);
-    addGroup(groups, 0, "Armatura diagonale", BarRole::Shear, d.diameter, d.length, d.bars, t,
-             diagonalBarLine);
+    addGroup(groups, "Armatura diagonale", BarRole::Shear,
+             barBending(wall, BarFamily::Diagonals, 0), d.bars, t, diagonalBarLine);
     return groups;
 }
 

@@ -250,7 +250,7 @@ void IfcModelBuilder::addWall(const Wall &wall, double originX, const std::strin
     for (int i = 0; i < n; ++i) {
         const Storey &s = wall.Storeys[i];
         double length = static_cast<double>(s.OffsetLeft) + s.Length + s.OffsetRight;
-        double left = -s.Length / 2.0 + s.Shift - s.OffsetLeft;
+        double left = storeyEnds(s, StoreyExtent::WithOffsets).left;
         if (!(length > 0) || !(s.Height > 0) || !(t > 0))
             continue; // no concrete to show: a storey without length, height or thickness
         double bottom = wall.storeyBottom(i);
@@ -278,7 +278,7 @@ void IfcModelBuilder::addWall(const Wall &wall, double originX, const std::strin
     if (n > 0 && wall.FoundationThickness > 0 && t > 0) {
         const Storey &s = wall.Storeys[0];
         double length = static_cast<double>(s.OffsetLeft) + s.Length + s.OffsetRight;
-        double left = -s.Length / 2.0 + s.Shift - s.OffsetLeft;
+        double left = storeyEnds(s, StoreyExtent::WithOffsets).left;
         if (length > 0) {
             StoreyEntry &st = storeyAt(wall.BaseLevel);
             Host &h = hosts[0];

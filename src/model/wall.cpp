@@ -38,8 +38,9 @@ InsertResult insertHorizontalSection(Wall &w, float y) {
             }
         const Storey &s = w.Storeys[k];
         HorizSection h;
-        h.X1 = -s.Length / 2 + s.Shift - s.OffsetLeft;
-        h.X2 = s.Length / 2 + s.Shift + s.OffsetRight;
+        const StoreyEnds e = storeyEnds(s, StoreyExtent::WithOffsets);
+        h.X1 = e.left;
+        h.X2 = e.right;
         h.Y1 = h.Y2 = y;
         h.StoreyIndex = k;
         float b = w.storeyBottom(k);
@@ -50,8 +51,18 @@ InsertResult insertHorizontalSection(Wall &w, float y) {
     return result;
 }
 
+StoreyEnds storeyEnds(const Storey &s, StoreyExtent extent) {
+    StoreyEnds e{-s.Length / 2 + s.Shift, s.Length / 2 + s.Shift};
+    if (extent == StoreyExtent::WithOffsets) {
+        e.left -= s.OffsetLeft;
+        e.right += s.OffsetRight;
+    }
+    return e;
+}
+
 static bool storeyCovers(const Storey &s, float x) {
-    return -s.Length / 2 + s.Shift < x && x < s.Length / 2 + s.Shift;
+    const StoreyEnds e = storeyEnds(s, StoreyExtent::Wall);
+    return e.left < x && x < e.right;
 }
 
 InsertResult insertVerticalSection(Wall &w, float x) {
@@ -70,8 +81,8 @@ InsertResult insertVerticalSection(Wall &w, float x) {
         }
     int m = n;
     for (int i = k; i < n; ++i) {
-        const Storey &s = w.Storeys[i];
-        if (s.Length / 2 + s.Shift < x || -s.Length / 2 + s.Shift > x) {
+        const StoreyEnds e = storeyEnds(w.Storeys[i], StoreyExtent::Wall);
+        if (e.right < x || e.left > x) {
             m = i;
             break;
         }
@@ -108,8 +119,9 @@ void refitHorizontalSections(Wall &w) {
                 break;
             }
         const Storey &s = w.Storeys[k];
-        h.X1 = -s.Length / 2 + s.Shift - s.OffsetLeft;
-        h.X2 = s.Length / 2 + s.Shift + s.OffsetRight;
+        const StoreyEnds e = storeyEnds(s, StoreyExtent::WithOffsets);
+        h.X1 = e.left;
+        h.X2 = e.right;
     }
 }
 
@@ -134,11 +146,13 @@ void computeStoreyRange(Wall &w) {
         w.FirstStoreyLeftX = w.FirstStoreyRightX = 0;
         return;
     }
-    float lo = -w.Storeys[0].Length / 2 + w.Storeys[0].Shift;
-    float hi = w.Storeys[0].Length / 2 + w.Storeys[0].Shift;
+    const StoreyEnds first = storeyEnds(w.Storeys[0], StoreyExtent::Wall);
+    float lo = first.left;
+    float hi = first.right;
     for (const Storey &s : w.Storeys) {
-        lo = std::min(lo, -s.Length / 2 + s.Shift);
-        hi = std::max(hi, s.Length / 2 + s.Shift);
+        const StoreyEnds e = storeyEnds(s, StoreyExtent::Wall);
+        lo = std::min(lo, e.left);
+        hi = std::max(hi, e.right);
     }
     w.FirstStoreyLeftX = lo;
     w.FirstStoreyRightX = hi;

@@ -31,6 +31,24 @@ struct Storey {
     bool operator==(const Storey &) const = default;
 };
 
+/// Which ends of a storey's wall: the wall itself, or the wall as drawn with the user's
+/// border offsets.
+enum class StoreyExtent {
+    Wall,        ///< half the storey's Length either side of its Shift
+    WithOffsets, ///< widened by OffsetLeft and OffsetRight
+};
+
+/// The two ends of a storey's wall along the wall, from the wall's reference axis (cm).
+struct StoreyEnds {
+    float left = 0;
+    float right = 0;
+};
+
+/// The ends of storey s along the wall: -Length / 2 + Shift and Length / 2 + Shift, less
+/// OffsetLeft and plus OffsetRight with StoreyExtent::WithOffsets. The one rule every
+/// drawing, cut, bar and export reads.
+StoreyEnds storeyEnds(const Storey &s, StoreyExtent extent);
+
 /// One analysis level of the host model as the wall data file gives it.
 struct FileLevel {
     float TopLevel = 0;

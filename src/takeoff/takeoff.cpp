@@ -5,7 +5,7 @@
 #include "geometry/diagonal_geometry.h"
 #include "geometry/numbers.h"
 #include "bars/bar_counts.h"
-#include "takeoff/bar_lengths.h"
+#include "bars/bar_lengths.h"
 
 #include <algorithm>
 
@@ -94,7 +94,7 @@ TakeoffTable horizontalBars(const Wall &w, WallTakeoff &t) {
 TakeoffTable ties(const Wall &w, WallTakeoff &t) {
     TakeoffTable table{TableKind::Ties, {}};
     // Every tie links the two layers across the wall: one length for the whole wall.
-    float length = tieLength({0, 0}, {w.Thickness - 2 * w.Cover, 0});
+    float length = lLegatura(w);
     for (int i = 0; i < w.storeyCount(); ++i) {
         TakeoffRow r = barRow(storeyLabel(i), tieCount(w, i), w.TieDiameter, length);
         r.weightClass = 0;

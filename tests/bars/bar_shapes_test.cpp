@@ -1,93 +1,199 @@
-// Bar centrelines in space: legs towards the other layer, stirrup hooks, the tie wire.
+// Bending records and bar centrelines: legs that add up to the bill's cut lengths, and 3-D
+// bars built from those legs, bent where the bill counts their bends.
+#include "bars/bar_bending.h"
+#include "bars/bar_lengths.h"
 #include "bars/bar_shapes.h"
-#include "geometry/bar_geometry.h"
+#include "model/wall_file.h"
+#include "support/wall_generator.h"
+#include "takeoff/sample_walls.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
 using namespace murcad;
 
 namespace {
 
-Wall wallOf(float thickness, float cover) {
-    Wall w;
-    w.Thickness = thickness;
-    w.Cover = cover;
-    return w;
+std::vector<Wall> exampleAndGeneratedWalls() {
+    std::vector<Wall> walls;
+    for (const auto &e : std::filesystem::directory_iterator(MURCAD_EXAMPLES_DIR)) {
+        Wall w;
+        if (e.path().extension() == ".PAR" && loadWall(e.path().string(), w).ok() &&
+            w.storeyCount() > 0)
+            walls.push_back(w);
+    }
+    for (unsigned seed = 1; seed <= 200; ++seed)
+        walls.push_back(test::generatedWall(seed));
+    return walls;
 }
 
-float developed(const BarLine &l) {
-    float s = 0;
-    for (std::size_t i = 1; i < l.size(); ++i)
-        s += std::hypot(l[i].x - l[i - 1].x, l[i].y - l[i - 1].y, l[i].z - l[i - 1].z);
-    return s;
+/// Each line's developed length against the bill's cut length of its family: equal but for
+/// the stirrups' rise of one diameter along their closing side.
+template <class Bar, class Shape>
+void expectLinesAsLongAsTheBill(const BarBending &b, const std::vector<Bar> &bars, Shape shape) {
+    if (b.legs.empty())
+        return;
+    for (const Bar &bar : bars) {
+        const double len = barLineLength(shape(b, bar));
+        ASSERT_NEAR(len, b.cutLength(), 0.002 * b.cutLength() + 0.01)
+            << "family " << static_cast<int>(b.family) << " storey " << b.storey;
+    }
 }
 
 } // namespace
 
+TEST(BarBending, LegsAddUpToTheBillsCutLengthForEveryFamilyAndWall) {
+    for (const Wall &w : exampleAndGeneratedWalls()) {
+        SCOPED_TRACE(w.WallFile.empty() ? "wall " + std::to_string(w.WallNumber) : w.WallFile);
+        auto expectCut = [](const BarBending &b, int bill) {
+            if (bill <= 0 || b.diameter <= 0)
+                return;
+            ASSERT_FALSE(b.legs.empty());
+            EXPECT_EQ(b.cutLength(), bill);
+            EXPECT_EQ(b.angles.size(), b.legs.size());
+            EXPECT_EQ(b.angles.back(), 0);
+            for (int l : b.legs)
+                EXPECT_GT(l, 0);
+        };
+        if (w.FoundationThickness > 0) {
+            expectCut(barBending(w, BarFamily::EdgeStarters, 0), lFerriFondaC(w));
+            expectCut(barBending(w, BarFamily::WebStarters, 0), lFerriFondaSt(w));
+        }
+        for (int i = 0; i < w.storeyCount(); ++i) {
+            expectCut(barBending(w, BarFamily::EdgeBars, i), lFerriPianoC(w, i));
+            expectCut(barBending(w, BarFamily::WebBars, i), lFerriPianoSt(w, i));
+            expectCut(barBending(w, BarFamily::HorizontalBars, i), lFerriOr(w, i));
+            if (w.NoEdgeZones == 0) {
+                expectCut(barBending(w, BarFamily::Stirrups, i), lStaffa(w, i));
+                expectCut(barBending(w, BarFamily::Ties, i), static_cast<int>(lLegatura(w)));
+            }
+        }
+    }
+}
+
+TEST(BarBending, TopStoreyBarsBendIntoTheSlabAndStartersStandOnAFoot) {
+    Wall w = test::twoStoreyWall(); // 30 thick, cover 3, storey 2 is 280 high
+    BarBending top = barBending(w, BarFamily::EdgeBars, 1);
+    EXPECT_EQ(top.shapeCode, "11");
+    EXPECT_EQ(top.legs, (std::vector<int>{277, 24})); // H - c, then T - 2c
+    EXPECT_EQ(top.angles, (std::vector<int>{90, 0}));
+    EXPECT_EQ(barBending(w, BarFamily::EdgeBars, 0).shapeCode, "00");
+    BarBending starter = barBending(w, BarFamily::WebStarters, 0);
+    EXPECT_EQ(starter.shapeCode, "11");
+    EXPECT_EQ(starter.legs.front(), 24);
+    EXPECT_EQ(starter.storey, -1);
+    BarBending h = barBending(w, BarFamily::HorizontalBars, 0);
+    EXPECT_EQ(h.shapeCode, "21");
+    EXPECT_EQ(h.legs, (std::vector<int>{15, 294, 15}));
+}
+
+TEST(BarBending, ThinWallsWithALargeCoverDropTheirHooksInsteadOfMakingThemNegative) {
+    Wall w = test::twoStoreyWall();
+    w.Thickness = 7; // one centimetre between the layers: the hook rule gives -0.5
+    w.Cover = 3;
+    EXPECT_EQ(stirrupHook(w), 0.0);
+    BarBending s = barBending(w, BarFamily::Stirrups, 0);
+    EXPECT_EQ(s.cutLength(), lStaffa(w, 0));
+    EXPECT_EQ(s.legs.size(), 4u); // the loop without hooks
+    w.Thickness = 5; // the layers cross: no leg at all
+    EXPECT_EQ(horizontalBarLeg(w), 0.0);
+    BarBending h = barBending(w, BarFamily::HorizontalBars, 0);
+    EXPECT_EQ(h.shapeCode, "00");
+    EXPECT_EQ(h.cutLength(), lFerriOr(w, 0));
+}
+
+TEST(BarShapes, EveryCentrelineIsAsLongAsItsCutLength) {
+    for (const Wall &w : exampleAndGeneratedWalls()) {
+        SCOPED_TRACE(w.WallFile.empty() ? "wall " + std::to_string(w.WallNumber) : w.WallFile);
+        FoundationBars f = foundationBars(w);
+        expectLinesAsLongAsTheBill(barBending(w, BarFamily::EdgeStarters, 0), f.edgeBars,
+                                   starterBarLine);
+        expectLinesAsLongAsTheBill(barBending(w, BarFamily::WebStarters, 0), f.webBars,
+                                   starterBarLine);
+        for (int i = 0; i < w.storeyCount(); ++i) {
+            StoreyLayout s = storeyLayout(w, i);
+            expectLinesAsLongAsTheBill(barBending(w, BarFamily::EdgeBars, i), s.edgeBars,
+                                       storeyBarLine);
+            expectLinesAsLongAsTheBill(barBending(w, BarFamily::WebBars, i), s.webBars,
+                                       storeyBarLine);
+            expectLinesAsLongAsTheBill(barBending(w, BarFamily::HorizontalBars, i),
+                                       s.horizontalBars, horizontalBarLine);
+            expectLinesAsLongAsTheBill(barBending(w, BarFamily::Stirrups, i), s.stirrups,
+                                       stirrupLine);
+            expectLinesAsLongAsTheBill(barBending(w, BarFamily::Ties, i), s.ties, tieLine);
+        }
+        expectLinesAsLongAsTheBill(barBending(w, BarFamily::Diagonals, 0), diagonalBars(w).bars,
+                                   diagonalBarLine);
+    }
+}
+
 TEST(BarShapes, LegsBendTowardsTheOtherLayer) {
-    Wall w = wallOf(30, 3);
-    VerticalBar nearBar{.x = 10, .z = 4.6f, .face = BarFace::Near, .bottom = -47, .top = 64};
+    Wall w = test::twoStoreyWall();
+    VerticalBar nearBar{.x = 10, .z = 4.6f, .face = BarFace::Near, .bottom = 300, .top = 577};
     VerticalBar farBar = nearBar;
     farBar.z = 25.4f;
     farBar.face = BarFace::Far;
-    // The starter's foot is the thickness less both covers, along the foundation's bottom bars.
-    BarLine s = starterBarLine(w, nearBar);
+    BarBending top = barBending(w, BarFamily::EdgeBars, 1);
+    BarLine l = storeyBarLine(top, nearBar);
+    ASSERT_EQ(l.size(), 3u);
+    EXPECT_FLOAT_EQ(l[1].y, 577);
+    EXPECT_FLOAT_EQ(l[2].z, 4.6f + 24);
+    EXPECT_FLOAT_EQ(storeyBarLine(top, farBar)[2].z, 25.4f - 24);
+
+    BarBending starter = barBending(w, BarFamily::EdgeStarters, 0);
+    BarLine s = starterBarLine(starter, nearBar);
     ASSERT_EQ(s.size(), 3u);
     EXPECT_FLOAT_EQ(s[0].z, 4.6f + 24);
-    EXPECT_FLOAT_EQ(s[0].y, -47);
-    EXPECT_FLOAT_EQ(starterBarLine(w, farBar)[0].z, 25.4f - 24);
-    EXPECT_FLOAT_EQ(developed(s), 24 + 111);
+    EXPECT_FLOAT_EQ(s[0].y, 300);
+    // A central layer has no room across: its foot runs along the wall towards the axis.
+    VerticalBar middle = nearBar;
+    middle.face = BarFace::Middle;
+    middle.z = 15;
+    BarLine m = starterBarLine(starter, middle);
+    EXPECT_FLOAT_EQ(m[0].x, 10 - 24);
+    EXPECT_FLOAT_EQ(m[0].z, 15);
 
-    // Horizontal bars: legs of the thickness less both covers, at most 15 cm.
-    HorizontalBar h{.y = 50, .z = 3, .face = BarFace::Near, .x1 = -97, .x2 = 97};
-    BarLine l = horizontalBarLine(w, h);
-    ASSERT_EQ(l.size(), 4u);
-    EXPECT_FLOAT_EQ(l[0].z, 18);
-    EXPECT_FLOAT_EQ(l[3].z, 18);
-    EXPECT_FLOAT_EQ(developed(l), 194 + 30);
-    EXPECT_FLOAT_EQ(horizontalBarLine(wallOf(16, 3), h)[0].z, 13);
-    // A central layer has no legs.
+    // Horizontal bars: legs across towards the other layer; up in a central layer.
+    BarBending hb = barBending(w, BarFamily::HorizontalBars, 0);
+    HorizontalBar h{.y = 50, .z = 3, .face = BarFace::Near, .x1 = -147, .x2 = 147};
+    BarLine hl = horizontalBarLine(hb, h);
+    ASSERT_EQ(hl.size(), 4u);
+    EXPECT_FLOAT_EQ(hl[0].z, 18);
+    EXPECT_FLOAT_EQ(hl[3].x, 147);
     h.face = BarFace::Middle;
-    EXPECT_EQ(horizontalBarLine(w, h).size(), 2u);
+    EXPECT_FLOAT_EQ(horizontalBarLine(hb, h)[0].y, 65);
 }
 
-TEST(BarShapes, StirrupIsAHookedLoopThatDoesNotCloseOnItself) {
-    Wall w = wallOf(30, 3);
-    Stirrup s{.y = 100, .zone = BarZone::LeftEdge, .x1 = -97, .x2 = -40, .z1 = 3, .z2 = 27};
-    BarLine l = stirrupLine(w, s);
+TEST(BarShapes, StirrupHooksLieSideBySideAndTiesPassBesideTheirBars) {
+    Wall w = test::twoStoreyWall();
+    BarBending sb = barBending(w, BarFamily::Stirrups, 0);
+    Stirrup s{.y = 100, .zone = BarZone::LeftEdge, .x1 = -147, .x2 = -105, .z1 = 3, .z2 = 27};
+    BarLine l = stirrupLine(sb, s);
     ASSERT_EQ(l.size(), 7u);
-    // Both hooks 10 cm long, bent into the zone; the two ends apart.
-    auto len = [](BarPoint3 a, BarPoint3 b) { return std::hypot(a.x - b.x, a.z - b.z); };
-    EXPECT_NEAR(len(l[0], l[1]), 10, 1e-4);
-    EXPECT_NEAR(len(l[5], l[6]), 10, 1e-4);
-    EXPECT_GT(len(l[0], l[6]), 1);
+    // The two hooks bent into the zone, one diameter apart in level.
+    EXPECT_NEAR(std::hypot(l[0].x - l[1].x, l[0].z - l[1].z), 10, 1e-4);
+    EXPECT_NEAR(l[6].y - l[0].y, 0.8f, 1e-5);
     for (const BarPoint3 &p : l) {
-        EXPECT_GE(p.x, -97);
-        EXPECT_LE(p.x, -40);
+        EXPECT_GE(p.x, -147);
+        EXPECT_LE(p.x, -105);
         EXPECT_GE(p.z, 3);
-        EXPECT_LE(p.z, 27);
-        EXPECT_EQ(p.y, 100);
+        EXPECT_LE(p.z, 27.01);
     }
-    // Thin walls get shorter hooks: 14 - 6 - 1.5 = 6.5 cm.
-    BarLine thin = stirrupLine(wallOf(14, 3), s);
-    EXPECT_NEAR(len(thin[5], thin[6]), 6.5, 1e-4);
-}
 
-TEST(BarShapes, TieFollowsTheDrawnWireAtItsLevel) {
+    // A tie round bars of 16 at z = 4.6 and 25.4: nowhere nearer a bar axis than the two radii.
+    BarBending tb = barBending(w, BarFamily::Ties, 0);
     Tie t{.x = 12, .y = 250, .zone = BarZone::Web, .z1 = 4.6f, .z2 = 25.4f};
-    BarLine l = tieLine(t);
-    ASSERT_EQ(l.size(), 12u);
-    TieWire wire = tieShape({12, 4.6f}, {12, 25.4f});
-    for (std::size_t i = 0; i < l.size(); ++i) {
-        EXPECT_FLOAT_EQ(l[i].x, wire.points[i].x);
-        EXPECT_FLOAT_EQ(l[i].z, wire.points[i].y);
-        EXPECT_FLOAT_EQ(l[i].y, 250);
-    }
-    float wireLength = 0;
-    for (std::size_t i = 1; i < wire.points.size(); ++i)
-        wireLength += std::hypot(wire.points[i].x - wire.points[i - 1].x,
-                                 wire.points[i].y - wire.points[i - 1].y);
-    EXPECT_NEAR(developed(l), wireLength, 1e-3);
+    BarLine tl = tieLine(tb, t);
+    const float radii = (1.6f + 0.6f) / 2;
+    for (std::size_t k = 1; k < tl.size(); ++k)
+        for (float zb : {4.6f, 25.4f}) {
+            // Distance from the bar axis (x = 12, z = zb) to the segment, in the level's plane.
+            const BarPoint3 a = tl[k - 1], b = tl[k];
+            const float dx = b.x - a.x, dz = b.z - a.z;
+            float u = ((12 - a.x) * dx + (zb - a.z) * dz) / (dx * dx + dz * dz);
+            u = std::clamp(u, 0.0f, 1.0f);
+            EXPECT_GE(std::hypot(a.x + u * dx - 12, a.z + u * dz - zb), radii - 1e-4);
+        }
 }

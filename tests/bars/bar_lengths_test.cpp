@@ -1,7 +1,7 @@
 // Tests of the cut lengths and counts of the bar groups.
-#include "takeoff/bar_lengths.h"
+#include "bars/bar_lengths.h"
 
-#include "sample_walls.h"
+#include "takeoff/sample_walls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Cut lengths and counts of the bar groups of one storey.
-#include "takeoff/bar_lengths.h"
+#include "bars/bar_lengths.h"
 
 #include "geometry/bar_geometry.h"
 #include "geometry/numbers.h"
@@ -19,17 +19,28 @@ double drawnLength(const Storey &s) {
 
 } // namespace
 
+double clearWidth(const Wall &w) {
+    return std::max(std::floor(static_cast<double>(w.Thickness) - 2.0 * w.Cover), 0.0);
+}
+
+double stirrupHook(const Wall &w) {
+    const double n = clearWidth(w);
+    return n > 10 ? 10.0 : std::max(n - 1.5, 0.0);
+}
+
+double horizontalBarLeg(const Wall &w) {
+    return std::min(clearWidth(w), 15.0);
+}
+
 int lStaffa(const Wall &w, int i) {
     const Storey &s = w.Storeys[i];
-    double n = std::floor(static_cast<double>(w.Thickness) - 2.0 * w.Cover);
-    double hook = n > 10 ? 10.0 : n - 1.5;
-    return nearestInt(2.0 * (s.EdgeLength - w.Cover) + 2.0 * n + 2.0 * hook);
+    return nearestInt(2.0 * (s.EdgeLength - w.Cover) + 2.0 * clearWidth(w) +
+                      2.0 * stirrupHook(w));
 }
 
 int lFerriOr(const Wall &w, int i) {
     const Storey &s = w.Storeys[i];
-    double leg = std::min(std::floor(static_cast<double>(w.Thickness) - 2.0 * w.Cover), 15.0);
-    return nearestInt(std::floor(drawnLength(s) - 2.0 * w.Cover) + 2.0 * leg);
+    return nearestInt(std::floor(drawnLength(s) - 2.0 * w.Cover) + 2.0 * horizontalBarLeg(w));
 }
 
 namespace {
@@ -64,6 +75,10 @@ int lFerriPianoC(const Wall &w, int i) {
 
 int lFerriPianoSt(const Wall &w, int i) {
     return storeyBar(w, i, w.Storeys[i].DiamB);
+}
+
+float lLegatura(const Wall &w) {
+    return tieLength({0, 0}, {w.Thickness - 2 * w.Cover, 0});
 }
 
 float rowWeight(int diameterMm, int count, float lengthCm) {

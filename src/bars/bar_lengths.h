@@ -1,10 +1,21 @@
-// Cut lengths and weights of the bar groups of one storey, as the bill of materials counts them.
+// Cut lengths and weights of the bar groups of one storey, as the bill of materials counts them:
+// the take-off's length rules, kept beside the bar layout so that the bill, the bar list and
+// the 3-D bars read one rule for each bar.
 #pragma once
 
 #include "bars/bar_counts.h"
 #include "model/wall.h"
 
 namespace murcad {
+
+/// Clear width between the two horizontal layers, floor(Thickness - 2 Cover), never below 0.
+double clearWidth(const Wall &w);
+/// The hook at each end of a stirrup: 10 cm, or the clear width less 1.5 cm in thin walls,
+/// never below 0.
+double stirrupHook(const Wall &w);
+/// The leg at each end of a horizontal bar, bent towards the other layer: the clear width,
+/// at most 15 cm, never below 0.
+double horizontalBarLeg(const Wall &w);
 
 /// Stirrup length of storey i (edge zone hoop with two hooks), whole cm.
 int lStaffa(const Wall &w, int i);
@@ -19,6 +30,10 @@ int lFerriFondaSt(const Wall &w);
 int lFerriPianoC(const Wall &w, int i);
 /// Web vertical bar of storey i, as lFerriPianoC with the web diameter.
 int lFerriPianoSt(const Wall &w, int i);
+
+/// Tie length, the same for every tie of the wall: the developed length of the tie linking the
+/// two horizontal layers (Thickness - 2 Cover apart), brought to a multiple of 5 cm.
+float lLegatura(const Wall &w);
 
 /// Weight in kg of n bars of diameter d mm and length cm (steel 7850 kg/m3).
 float rowWeight(int diameterMm, int count, float lengthCm);
