@@ -388,7 +388,7 @@ void IfcModelBuilder::addWall(const Wall &wall, double originX, const std::strin
                                                            .unset()
                                                            .str(steelGrade_)
                                                            .real(d)
-                                                           .real(area)
+                                                           .exactReal(area)
                                                            .real(length)
                                                            .enumeration(roleName(grp.role))
                                                            .enumeration("TEXTURED"));

@@ -37,6 +37,26 @@ int decodeUtf8(std::string_view s, std::size_t i, unsigned &cp) {
 
 } // namespace
 
+bool formatStepRealExact(double v, std::string &out) {
+    if (!std::isfinite(v)) {
+        out += "0.";
+        return false;
+    }
+    // The shortest text that reads back as v, in STEP's form: a decimal point in the
+    // mantissa and an upper-case exponent.
+    char buf[48];
+    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
+    std::string_view t(buf, r.ptr - buf);
+    const std::size_t e = t.find('e');
+    std::string_view mant = t.substr(0, e);
+    out += mant;
+    if (mant.find('.') == std::string_view::npos)
+        out += '.';
+    out += 'E';
+    out += t.substr(e + 1);
+    return true;
+}
+
 bool formatStepReal(double v, std::string &out) {
     if (!std::isfinite(v)) {
         out += "0.";
@@ -136,6 +156,13 @@ StepArgs &StepArgs::ref(StepId id) {
 StepArgs &StepArgs::str(std::string_view utf8) {
     separate();
     text_ += stepString(utf8);
+    return *this;
+}
+
+StepArgs &StepArgs::exactReal(double v) {
+    separate();
+    if (!formatStepRealExact(v, text_))
+        ++nonFinite_;
     return *this;
 }
 

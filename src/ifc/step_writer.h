@@ -24,6 +24,9 @@ public:
     /// A real number; STEP wants a decimal point ("3.", "0.25", "1.E-07"). Values that are not
     /// finite are written as 0. and counted.
     StepArgs &real(double v);
+    /// A real number to full double precision (the shortest text that reads back as v), for
+    /// values far below the micrometre that real() keeps, such as a bar's cross-section in m2.
+    StepArgs &exactReal(double v);
     /// A whole number.
     StepArgs &integer(long long v);
     /// An enumeration value, ".ELEMENT.".
@@ -53,6 +56,9 @@ private:
 
 /// Formats a real the way STEP reads it; false when the value is not finite (written "0.").
 bool formatStepReal(double v, std::string &out);
+/// Formats a real to full double precision the way STEP reads it ("2.0106192982974676E-04",
+/// "0.5"); false when the value is not finite (written "0.").
+bool formatStepRealExact(double v, std::string &out);
 /// Escapes a UTF-8 text into a STEP string literal, quotes included.
 std::string stepString(std::string_view utf8);
 

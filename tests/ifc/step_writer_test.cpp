@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <set>
 
 using namespace murcad;
@@ -25,6 +26,18 @@ TEST(StepWriter, RealsCarryADecimalPointAndMicrometres) {
     a.real(NAN).real(INFINITY).real(1.5);
     EXPECT_EQ(a.text(), "0.,0.,1.5");
     EXPECT_EQ(a.nonFinite(), 2);
+}
+
+TEST(StepWriter, ExactRealsReadBackToTheSameDouble) {
+    const double area = 3.14159265358979323846 * 0.016 * 0.016 / 4; // a bar of 16 in m2
+    std::string s;
+    EXPECT_TRUE(formatStepRealExact(area, s));
+    EXPECT_EQ(s.find('e'), std::string::npos);
+    EXPECT_NE(s.find('E'), std::string::npos);
+    EXPECT_EQ(std::strtod(s.c_str(), nullptr), area) << s;
+    s.clear();
+    formatStepRealExact(2, s);
+    EXPECT_EQ(s, "2.E+00");
 }
 
 TEST(StepWriter, StringsAreEscapedForStep) {
