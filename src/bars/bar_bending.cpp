@@ -75,23 +75,23 @@ void stirrup(BarBending &b, const Wall &w, int length) {
     const int rest = length - 2 * hook - 2 * side;
     const int long1 = rest / 2, long2 = rest - long1;
     b.shapeCode = "51";
-    setLegs(b, {hook, side, long1, side, long2, hook}, {135, 90, 90, 90, 135, 0});
+    setLegs(b, {hook, side, long1, side, long2, hook}, {90, 90, 90, 90, 90, 0});
     if (b.cutLength() != length) // an edge zone shorter than the cover: no loop to bend
         straight(b, length);
 }
 
-/// A tie round the bars of both layers: tails beside the bars, bends round them, the run
-/// across. The bends are wide enough for the thicker of the storey's vertical bars and the
-/// run long enough to pass outside the thinner ones.
+/// A tie round the bars of both layers: tails beside the bars, bends round them (as wide as
+/// the layers' stagger along the wall, which leaves room for the thickest bar and the tie),
+/// the run across long enough to pass outside the bars of both layers.
 void tie(BarBending &b, const Wall &w, int i, int length) {
     const Storey &s = w.Storeys[i];
-    const int dMax = std::max(edgeBarCount(w, i).diameter, s.DiamB);
-    const int dMin = std::min(edgeBarCount(w, i).diameter, s.DiamB);
-    const int wrap = static_cast<int>(std::ceil((dMax + w.TieDiameter) / 10.0 - 1e-6));
-    const double tBetween = verticalBarZ(w, BarFace::Far, dMin) -
-                            verticalBarZ(w, BarFace::Near, dMin);
-    int across = static_cast<int>(std::ceil(tBetween + (dMin + w.TieDiameter) / 10.0 - 1e-6));
-    across = std::max(across, 0);
+    const int wrap = static_cast<int>(std::lround(layerStagger(w)));
+    double need = 0;
+    for (int d : {edgeBarCount(w, i).diameter, s.DiamB})
+        need = std::max(need, static_cast<double>(verticalBarZ(w, BarFace::Far, d)) -
+                                  verticalBarZ(w, BarFace::Near, d) +
+                                  (d + w.TieDiameter) / 10.0);
+    int across = std::max(static_cast<int>(std::ceil(need - 1e-4)), 0);
     int tails = length - 2 * wrap - across;
     if (tails < 0) {
         across = std::max(length - 2 * wrap, 0);

@@ -61,9 +61,10 @@ struct BarBending {
 ///   (nearest(T - 2c)), then up through the foundation and one lap into storey 0.
 /// - Horizontal bars: "21", a leg at each end towards the other layer (T - 2c, at most
 ///   15 cm) and the run of the drawn storey less both covers; straight in a single layer.
-/// - Stirrups: "51", a 45 degree hook (10 cm, or T - 2c - 1.5 in thin walls), the short
+/// - Stirrups: "51", a closed link: a hook (10 cm, or T - 2c - 1.5 in thin walls), the short
 ///   side across the thickness, the side along the edge zone, the other short side, the other
-///   long side, the first short side again (the overlap that closes the loop), the hook.
+///   long side back to the first corner, the second hook; both hooks lie along the sides
+///   at that corner, outside the bars the stirrup wraps.
 /// - Ties: "99", a tail beside the first bar, a bend round it, the run across, a bend round
 ///   the other bar and the tail beside it; the legs add up to the tie's rounded length.
 /// - Diagonals: straight.

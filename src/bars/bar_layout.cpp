@@ -223,16 +223,17 @@ void stirrupsAndTies(const Wall &w, int i, StoreyLayout &b) {
             return;
         if (xs.empty()) {
             for (float x : spreadEvenly(a, bEnd, m))
-                b.ties.push_back({x, y, zone, ze1, ze2});
+                b.ties.push_back({x, y, zone, ze1, ze2, x});
             return;
         }
         std::vector<int> idx = tiedBars(static_cast<int>(xs.size()), m);
         if (static_cast<int>(idx.size()) < m) // more ties than bars: spread along the zone
             for (float x : spreadEvenly(a, bEnd, m))
-                b.ties.push_back({x, y, zone, ze1, ze2});
+                b.ties.push_back({x, y, zone, ze1, ze2, x});
         else
             for (int k : idx)
-                b.ties.push_back({xs[static_cast<std::size_t>(k)], y, zone, ze1, ze2});
+                b.ties.push_back({xs[static_cast<std::size_t>(k)], y, zone, ze1, ze2,
+                                  xs[static_cast<std::size_t>(k)]});
     };
     if (static_cast<long long>(perSet) * b.stirrupLevels.size() > kMaxLaidOutBars) {
         b.complete = false;
@@ -286,7 +287,7 @@ void stirrupsAndTies(const Wall &w, int i, StoreyLayout &b) {
                                              static_cast<float>(nw) / static_cast<float>(m))))];
             else
                 x = wa + (static_cast<float>(k) + stagger) * (wb - wa) / static_cast<float>(m);
-            b.ties.push_back({x, y, BarZone::Web, zw1, zw2});
+            b.ties.push_back({x, y, BarZone::Web, zw1, zw2, x});
         }
     }
 }
@@ -315,6 +316,14 @@ float verticalBarZ(const Wall &wall, BarFace face, int diameterMm) {
         break;
     }
     return wall.Thickness / 2;
+}
+
+float layerStagger(const Wall &wall) {
+    float d = 0;
+    for (const Storey &s : wall.Storeys)
+        d = std::max({d, static_cast<float>(s.DiamA), static_cast<float>(s.DiamB),
+                      static_cast<float>(s.HorizDiam)});
+    return std::ceil((d + static_cast<float>(wall.TieDiameter)) / 10 - 1e-4f);
 }
 
 int nearestLevel(const std::vector<float> &levels, float y) {

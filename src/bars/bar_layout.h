@@ -61,13 +61,15 @@ struct Stirrup {
     float z1 = 0, z2 = 0; ///< its extent across the thickness (the horizontal bar axes)
 };
 
-/// A tie linking the bar at (x, z1) on the near layer with the bar at (x, z2) on the far
-/// layer, at level y.
+/// A tie linking the bar at (x, z1) on the near layer with the bar at (x2, z2) on the far
+/// layer, at level y: x2 is x where both bars stand at one place along the wall, or one
+/// layerStagger beside it.
 struct Tie {
     float x = 0;
     float y = 0;
     BarZone zone = BarZone::Web;
     float z1 = 0, z2 = 0;
+    float x2 = 0;
 };
 
 /// A straight diagonal bar at the wall's base, in the plane of one layer.
@@ -142,6 +144,10 @@ DiagonalLayout diagonalBars(const Wall &wall);
 /// Centre of a vertical bar of the given diameter in a layer, across the thickness: one bar
 /// diameter inside the horizontal bar axis of its face, the middle for a central layer.
 float verticalBarZ(const Wall &wall, BarFace face, int diameterMm);
+
+/// The width of a tie's bend round a bar (cm): the wall's thickest bar and the tie, rounded up
+/// to whole centimetres, so that the tie passes beside the bars it holds.
+float layerStagger(const Wall &wall);
 
 /// Which bars of a row of n bars get a tie when the ties alternate, k counted from 1: inner bars
 /// only, so that the two halves of the row mirror each other. In an edge row (edgeRow true)

@@ -72,21 +72,26 @@ BarLine stirrupLine(const BarBending &b, const Stirrup &st) {
     const float sz = st.z2 >= st.z1 ? 1.0f : -1.0f;
     if (b.legs.size() != 6) // no loop to bend: a straight piece along the zone
         return {{st.x1, st.y, st.z1}, {st.x1 + sx * leg(b, 0), st.y, st.z1}};
-    const float h = leg(b, 0) / std::sqrt(2.0f);
-    const float side = leg(b, 1), long1 = leg(b, 2), side2 = leg(b, 3), long2 = leg(b, 4);
-    const float h2 = leg(b, 5) / std::sqrt(2.0f);
+    const float h = leg(b, 0), side = leg(b, 1), long1 = leg(b, 2), side2 = leg(b, 3);
+    const float long2 = leg(b, 4), h2 = leg(b, 5);
     const float rise = static_cast<float>(b.diameter) / 10;
-    const float xFar = st.x1 + sx * long1;
+    // The loop centred on the rectangle the layout gives (the bars it wraps).
+    const float x0 = (st.x1 + st.x2) / 2 - sx * long1 / 2;
+    const float z0 = (st.z1 + st.z2) / 2 - sz * side / 2;
+    const float xFar = x0 + sx * long1;
     const float xBack = xFar - sx * long2;
-    // The closing side rises by one diameter: the second hook lies on the first, in contact.
-    // Its legs lengthen by rise^2 / (2 long2), a few hundredths of a millimetre.
-    return {{st.x1 + sx * h, st.y, st.z1 + sz * h},
-            {st.x1, st.y, st.z1},
-            {st.x1, st.y, st.z1 + sz * side},
-            {xFar, st.y, st.z1 + sz * side},
-            {xFar, st.y, st.z1 + sz * (side - side2)},
-            {xBack, st.y + rise, st.z1 + sz * (side - side2)},
-            {xBack + sx * h2, st.y + rise, st.z1 + sz * (side - side2) + sz * h2}};
+    const float zBack = z0 + sz * (side - side2);
+    // Both hooks at the corner (x0, z0), each along a side, outside the bars: the first on
+    // the closing side's line, the second on the first side's. The closing side rises by one
+    // diameter, so that each hook lies on a side in contact rather than through it; its length
+    // grows by rise^2 / (2 long2), a few hundredths of a millimetre.
+    return {{x0 + sx * h, st.y, z0},
+            {x0, st.y, z0},
+            {x0, st.y, z0 + sz * side},
+            {xFar, st.y, z0 + sz * side},
+            {xFar, st.y, zBack},
+            {xBack, st.y + rise, zBack},
+            {xBack, st.y + rise, zBack + sz * h2}};
 }
 
 BarLine tieLine(const BarBending &b, const Tie &t) {
@@ -97,8 +102,14 @@ BarLine tieLine(const BarBending &b, const Tie &t) {
     const float tail1 = leg(b, 0), wrap = leg(b, 1), across = leg(b, 2), tail2 = leg(b, 4);
     const float r = wrap / 2;
     const float za = zc - s * across / 2, zb = zc + s * across / 2;
-    return {{t.x - r, t.y, za + s * tail1}, {t.x - r, t.y, za}, {t.x + r, t.y, za},
-            {t.x + r, t.y, zb},             {t.x - r, t.y, zb}, {t.x - r, t.y, zb - s * tail2}};
+    // The run across passes between the near bar and the far one, one stagger along the wall;
+    // where both stand at one x, it passes beside both and the tie returns round the far bar.
+    const bool staggered = std::fabs(t.x2 - t.x) > 1e-3f;
+    const float sx = staggered && t.x2 < t.x ? -1.0f : 1.0f;
+    const float xEnd = staggered ? t.x + sx * (r + wrap) : t.x - sx * r;
+    return {{t.x - sx * r, t.y, za + s * tail1}, {t.x - sx * r, t.y, za},
+            {t.x + sx * r, t.y, za},             {t.x + sx * r, t.y, zb},
+            {xEnd, t.y, zb},                     {xEnd, t.y, zb - s * tail2}};
 }
 
 BarLine diagonalBarLine(const BarBending &b, const DiagonalBar &bar) {

@@ -32,9 +32,9 @@ BarLine starterBarLine(const BarBending &bending, const VerticalBar &bar);
 /// the other layer (bent up for a central layer) and the run along the storey.
 BarLine horizontalBarLine(const BarBending &bending, const HorizontalBar &bar);
 
-/// A closed stirrup round an edge zone from the corner (x1, z1): the first hook bent into the
-/// zone at 45 degrees, the sides round the zone, and the closing side rising by one bar
-/// diameter so that the second hook lies on the first, beside it.
+/// A closed stirrup round an edge zone, centred on the rectangle x1..x2, z1..z2: both hooks at
+/// one corner along the sides, and the closing side rising by one bar diameter so that the
+/// hooks and the sides they lie along touch rather than pass through each other.
 BarLine stirrupLine(const BarBending &bending, const Stirrup &stirrup);
 
 /// A tie linking two bars at one level: a tail beside the first bar, a bend round its outside,

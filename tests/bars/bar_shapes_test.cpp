@@ -172,8 +172,9 @@ TEST(BarShapes, StirrupHooksLieSideBySideAndTiesPassBesideTheirBars) {
     Stirrup s{.y = 100, .zone = BarZone::LeftEdge, .x1 = -147, .x2 = -105, .z1 = 3, .z2 = 27};
     BarLine l = stirrupLine(sb, s);
     ASSERT_EQ(l.size(), 7u);
-    // The two hooks bent into the zone, one diameter apart in level.
+    // The two hooks along the sides at one corner, one diameter apart in level.
     EXPECT_NEAR(std::hypot(l[0].x - l[1].x, l[0].z - l[1].z), 10, 1e-4);
+    EXPECT_NEAR(std::hypot(l[6].x - l[5].x, l[6].z - l[5].z), 10, 1e-4);
     EXPECT_NEAR(l[6].y - l[0].y, 0.8f, 1e-5);
     for (const BarPoint3 &p : l) {
         EXPECT_GE(p.x, -147);
@@ -184,7 +185,7 @@ TEST(BarShapes, StirrupHooksLieSideBySideAndTiesPassBesideTheirBars) {
 
     // A tie round bars of 16 at z = 4.6 and 25.4: nowhere nearer a bar axis than the two radii.
     BarBending tb = barBending(w, BarFamily::Ties, 0);
-    Tie t{.x = 12, .y = 250, .zone = BarZone::Web, .z1 = 4.6f, .z2 = 25.4f};
+    Tie t{.x = 12, .y = 250, .zone = BarZone::Web, .z1 = 4.6f, .z2 = 25.4f, .x2 = 12};
     BarLine tl = tieLine(tb, t);
     const float radii = (1.6f + 0.6f) / 2;
     for (std::size_t k = 1; k < tl.size(); ++k)
