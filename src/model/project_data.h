@@ -79,6 +79,9 @@ bool loadProjectData(const std::string &path, ProjectData &data,
 ProjectData projectDataForWall(const std::string &wallFile,
                                std::vector<ProjectDataMessage> *messages = nullptr);
 
+/// The text saveProjectData writes: unknown lines first, as they were, then the known keys.
+std::string projectDataText(const ProjectData &data);
+
 /// Writes the project file atomically; unknown lines are written back as they were.
 bool saveProjectData(const std::string &path, const ProjectData &data, std::string *why);
 
@@ -87,5 +90,24 @@ float mandrelDiameterMm(const ProjectData &data, int barDiameterMm);
 
 /// "DCM", "DCH" or "nessuna".
 const char *ductilityName(DuctilityClass c);
+
+/// Reads "nessuna", "DCM" or "DCH" (any case; "no" and "none" too). False for anything else.
+bool parseDuctility(const std::string &text, DuctilityClass &c);
+
+/// The names the project file accepts for each material and class, in order. The properties of
+/// the materials (strengths, minimum covers) belong to the checks, not to the model.
+const std::vector<std::string> &concreteClassNames();   ///< "C20/25" … "C50/60"
+const std::vector<std::string> &steelGradeNames();      ///< "B450C", "B450A", "B500B", "B500C"
+const std::vector<std::string> &exposureClassNames();   ///< "X0", "XC1" … "XS3"
+const std::vector<std::string> &structuralClassNames(); ///< "S1" … "S6"
+
+/// Sets one value as the file's line "key=value" would, checking it the same way. Returns false
+/// with why ("valore … non ammesso …") and leaves data unchanged when the value is refused. Used
+/// by the reader, by the command-line overrides and by the editor, so all three agree.
+bool setProjectValue(ProjectData &data, const std::string &key, const std::string &value,
+                     std::string *why = nullptr);
+
+/// True when the file set the key or a caller set it through setProjectValue.
+bool projectValueGiven(const ProjectData &data, const std::string &key);
 
 } // namespace murcad
