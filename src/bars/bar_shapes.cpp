@@ -36,8 +36,19 @@ BarPoint3 bentEnd(BarPoint3 p, BarFace face, float length) {
 BarLine storeyBarLine(const BarBending &b, const VerticalBar &bar) {
     const BarPoint3 foot{bar.x, bar.bottom, bar.z};
     const BarPoint3 top{bar.x, bar.bottom + leg(b, 0), bar.z};
-    if (b.legs.size() < 2)
+    if (b.legs.size() < 2) {
+        // A bar beyond the border of the storey above stops a cover under the storey top; the
+        // lap the bill still counts for it is bent along the wall, under the slab, towards
+        // the wall's axis, so that it stays in the concrete.
+        const float up = bar.top - bar.bottom;
+        if (up > 0 && up < leg(b, 0) - 0.5f) {
+            const BarPoint3 bend{bar.x, bar.top, bar.z};
+            BarPoint3 end = bend;
+            end.x += alongSign(bar.x) * (leg(b, 0) - up);
+            return {foot, bend, end};
+        }
         return {foot, top};
+    }
     return {foot, top, bentEnd(top, bar.face, leg(b, 1))};
 }
 
@@ -49,17 +60,20 @@ BarLine starterBarLine(const BarBending &b, const VerticalBar &bar) {
             {bar.x, bar.bottom + leg(b, 1), bar.z}};
 }
 
-BarLine horizontalBarLine(const BarBending &b, const HorizontalBar &bar) {
+BarLine horizontalBarLine(const BarBending &b, const HorizontalBar &bar, float middle) {
     const float dir = bar.x2 >= bar.x1 ? 1.0f : -1.0f;
     if (b.legs.size() < 3)
         return {{bar.x1, bar.y, bar.z}, {bar.x1 + dir * leg(b, 0), bar.y, bar.z}};
     const float l = leg(b, 0), run = leg(b, 1), r = leg(b, 2);
     const float x2 = bar.x1 + dir * run;
-    if (bar.face == BarFace::Middle)
-        return {{bar.x1, bar.y + l, bar.z},
+    if (bar.face == BarFace::Middle) {
+        // Towards the storey's middle level: up in its lower half, down in its upper half.
+        const float up = bar.y <= middle ? 1.0f : -1.0f;
+        return {{bar.x1, bar.y + up * l, bar.z},
                 {bar.x1, bar.y, bar.z},
                 {x2, bar.y, bar.z},
-                {x2, bar.y + r, bar.z}};
+                {x2, bar.y + up * r, bar.z}};
+    }
     const float s = acrossSign(bar.face);
     return {{bar.x1, bar.y, bar.z + s * l},
             {bar.x1, bar.y, bar.z},

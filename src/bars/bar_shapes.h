@@ -20,7 +20,9 @@ using BarLine = std::vector<BarPoint3>;
 
 /// A vertical bar of a storey from its bottom up its first leg; in the top storey its second
 /// leg is bent into the slab, across the thickness towards the other layer (along the wall
-/// towards the wall's axis for a central layer, which has no room across).
+/// towards the wall's axis for a central layer, which has no room across). A bar the layout
+/// stops under the storey top (nothing above it) is bent there along the wall towards the
+/// wall's axis for the rest of its length.
 BarLine storeyBarLine(const BarBending &bending, const VerticalBar &bar);
 
 /// A starter bar of the foundation: the foot on the foundation's bottom bars across the
@@ -29,8 +31,9 @@ BarLine storeyBarLine(const BarBending &bending, const VerticalBar &bar);
 BarLine starterBarLine(const BarBending &bending, const VerticalBar &bar);
 
 /// A horizontal bar from its left end: a leg at each end bent across the thickness towards
-/// the other layer (bent up for a central layer) and the run along the storey.
-BarLine horizontalBarLine(const BarBending &bending, const HorizontalBar &bar);
+/// the other layer and the run along the storey. A central layer has no room across: its legs
+/// are bent towards the storey's middle level (middle), up in the lower half, down above.
+BarLine horizontalBarLine(const BarBending &bending, const HorizontalBar &bar, float middle);
 
 /// A closed stirrup round an edge zone, centred on the rectangle x1..x2, z1..z2: both hooks at
 /// one corner along the sides, and the closing side rising by one bar diameter so that the

@@ -63,7 +63,9 @@ std::vector<BarGroup> wallBarGroups(const Wall &wall) {
                  barBending(wall, BarFamily::WebBars, i), s.webBars, t, storeyBarLine);
         addGroup(groups, "Orizzontali", BarRole::Shear,
                  barBending(wall, BarFamily::HorizontalBars, i), s.horizontalBars, t,
-                 horizontalBarLine);
+                 [middle = (s.bottom + s.top) / 2](const BarBending &b, const HorizontalBar &h) {
+                     return horizontalBarLine(b, h, middle);
+                 });
         addGroup(groups, "Staffe", BarRole::Ligature, barBending(wall, BarFamily::Stirrups, i),
                  s.stirrups, t, stirrupLine);
         addGroup(groups, "Legature", BarRole::Ligature, barBending(wall, BarFamily::Ties, i),

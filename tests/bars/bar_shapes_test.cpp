@@ -118,8 +118,11 @@ TEST(BarShapes, EveryCentrelineIsAsLongAsItsCutLength) {
                                        storeyBarLine);
             expectLinesAsLongAsTheBill(barBending(w, BarFamily::WebBars, i), s.webBars,
                                        storeyBarLine);
-            expectLinesAsLongAsTheBill(barBending(w, BarFamily::HorizontalBars, i),
-                                       s.horizontalBars, horizontalBarLine);
+            expectLinesAsLongAsTheBill(
+                barBending(w, BarFamily::HorizontalBars, i), s.horizontalBars,
+                [&s](const BarBending &b, const HorizontalBar &h) {
+                    return horizontalBarLine(b, h, (s.bottom + s.top) / 2);
+                });
             expectLinesAsLongAsTheBill(barBending(w, BarFamily::Stirrups, i), s.stirrups,
                                        stirrupLine);
             expectLinesAsLongAsTheBill(barBending(w, BarFamily::Ties, i), s.ties, tieLine);
@@ -142,6 +145,15 @@ TEST(BarShapes, LegsBendTowardsTheOtherLayer) {
     EXPECT_FLOAT_EQ(l[2].z, 4.6f + 24);
     EXPECT_FLOAT_EQ(storeyBarLine(top, farBar)[2].z, 25.4f - 24);
 
+    // A bar with nothing above it stops a cover under the storey top; the lap the bill counts
+    // is bent along the wall, towards the axis, rather than standing out of the concrete.
+    BarBending lower = barBending(w, BarFamily::EdgeBars, 0); // 300 + 64
+    VerticalBar stopped{.x = 140, .z = 4.6f, .face = BarFace::Near, .bottom = 0, .top = 297};
+    BarLine sl = storeyBarLine(lower, stopped);
+    ASSERT_EQ(sl.size(), 3u);
+    EXPECT_FLOAT_EQ(sl[1].y, 297);
+    EXPECT_FLOAT_EQ(sl[2].x, 140 - 67);
+
     BarBending starter = barBending(w, BarFamily::EdgeStarters, 0);
     BarLine s = starterBarLine(starter, nearBar);
     ASSERT_EQ(s.size(), 3u);
@@ -158,12 +170,13 @@ TEST(BarShapes, LegsBendTowardsTheOtherLayer) {
     // Horizontal bars: legs across towards the other layer; up in a central layer.
     BarBending hb = barBending(w, BarFamily::HorizontalBars, 0);
     HorizontalBar h{.y = 50, .z = 3, .face = BarFace::Near, .x1 = -147, .x2 = 147};
-    BarLine hl = horizontalBarLine(hb, h);
+    BarLine hl = horizontalBarLine(hb, h, 150);
     ASSERT_EQ(hl.size(), 4u);
     EXPECT_FLOAT_EQ(hl[0].z, 18);
     EXPECT_FLOAT_EQ(hl[3].x, 147);
     h.face = BarFace::Middle;
-    EXPECT_FLOAT_EQ(horizontalBarLine(hb, h)[0].y, 65);
+    EXPECT_FLOAT_EQ(horizontalBarLine(hb, h, 150)[0].y, 65);
+    EXPECT_FLOAT_EQ(horizontalBarLine(hb, h, 20)[0].y, 35); // above the middle: down
 }
 
 TEST(BarShapes, StirrupHooksLieSideBySideAndTiesPassBesideTheirBars) {
