@@ -125,6 +125,38 @@ function check(api, ifcPath, takeoffPath) {
         else
             steelKg += length * area * 7850;
     }
+    // Each bar's solid read back as an independent reader sees it: the length of the swept
+    // disk's directrix against the bar's own BarLength (0.5 % at most).
+    const directrixLength = new Map(); // per shared shape
+    let barsOffLength = 0;
+    for (const id of barIds) {
+        const bar = api.GetLine(modelID, id);
+        const shapeId = bar.Representation ? bar.Representation.value : 0;
+        if (!directrixLength.has(shapeId)) {
+            let len = NaN;
+            const shape = shapeId ? api.GetLine(modelID, shapeId, true) : null;
+            const item = shape && shape.Representations[0] && shape.Representations[0].Items[0];
+            if (item && item.Directrix && item.Directrix.Points) {
+                const pts = item.Directrix.Points.map((p) => p.Coordinates.map((c) => c.value));
+                len = 0;
+                for (let k = 1; k < pts.length; ++k)
+                    len += Math.hypot(pts[k][0] - pts[k - 1][0], pts[k][1] - pts[k - 1][1],
+                                      pts[k][2] - pts[k - 1][2]);
+            }
+            directrixLength.set(shapeId, len);
+        }
+        const len = directrixLength.get(shapeId);
+        const declared = bar.BarLength ? bar.BarLength.value : NaN;
+        if (!(Math.abs(len - declared) <= 0.005 * declared)) {
+            if (barsOffLength < 5)
+                failures.push(`barra #${id} "${bar.Name ? bar.Name.value : ''}": solido lungo ` +
+                              `${len.toFixed(3)} m, BarLength ${declared.toFixed(3)} m`);
+            ++barsOffLength;
+        }
+    }
+    if (barsOffLength > 5)
+        failures.push(`... ${barsOffLength} barre in tutto di lunghezza diversa dalla dichiarata`);
+
     const takeoffKg = takeoff.TotalSteel;
     const steelDiff = takeoffKg > 0 ? Math.abs(steelKg - takeoffKg) / takeoffKg : 0;
     if (steelDiff > 0.02)
